@@ -1,0 +1,9 @@
+#include "FPSCounter.h"
+
+void FPSCounter::start() {
+    start(SDL_GetTicks());
+}
+
+int FPSCounter::getTicks() const {
+    return getTicks(SDL_GetTicks());
+}
