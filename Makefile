@@ -25,3 +25,6 @@ test-deps:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Further targets (packaging, benchmarks, checks) live beside this file in mk/.
+-include mk/*.mk

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "main.h"
-#include "play/PlayState.h"
+#include "gameDriver.h"
 
-TEST(Smoke, PlayStateStartsAtItsStartValues) {
-    PlayState state;
-    EXPECT_EQ(state.money, 20);
-    EXPECT_EQ(state.clockHour, 11);
+TEST(Smoke, RightArrowWalksTheCamera) {
+    Game game;
+    game.frames(10, Keys{SDLK_RIGHT});
+    EXPECT_EQ(game.state.cameraX, 40);
+    EXPECT_EQ(game.state.playerX, 360);
 }
