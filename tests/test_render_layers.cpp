@@ -1,0 +1,81 @@
+#include "gameDriver.h"
+#include "render/scene.h"
+#include "renderFixture.h"
+
+namespace {
+
+class LayerTest : public RenderTest {
+  protected:
+    Game game;
+    PlayState& state = game.state;
+};
+
+TEST_F(LayerTest, PlayerPoseFollowsMovingFacingAndWalkFrame) {
+    struct Case {
+        int moving;
+        int facing;
+        int walkFrame;
+        const char* pose;
+        int x;
+    };
+    // The left walk sheet is read from its last frame backwards.
+    const Case cases[] = {
+        {0, 1, 3, "idleLeft", 313},      {0, 2, 3, "idleRight", 312},
+        {1, 2, 0, "player[0]", 295},     {1, 2, 3, "player[3]", 295},
+        {1, 2, 7, "player[7]", 295},     {1, 1, 0, "playerLeft[7]", 289},
+        {1, 1, 3, "playerLeft[4]", 289}, {1, 1, 7, "playerLeft[0]", 289},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pose);
+        clearScreen();
+        state.moving = c.moving;
+        state.facing = c.facing;
+        state.walkFrame = c.walkFrame;
+        drawPlayerView(state);
+        EXPECT_TRUE(cornerAt(c.x, 235, c.pose));
+        EXPECT_TRUE(allPixels(0, 0, 640, 235, "nothing"));
+    }
+}
+
+TEST_F(LayerTest, BusIsDrawnByDirectionAtItsWorldXUnlessThePlayerRidesIt) {
+    struct Case {
+        const char* what;
+        int direction;
+        bool onBus;
+        int cameraX;
+        int busX;
+        const char* expected; // at the bus's screen x, or at the screen's left edge
+    };
+    const Case cases[] = {
+        {"eastbound at the stop", 1, false, 1000, 1170, "busRight"},
+        {"westbound at the stop", 2, false, -260, -90, "bus"},
+        {"no bus", 0, false, 1000, 1170, "nothing"},
+        {"ridden", 1, true, 1000, 1170, "nothing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        clearScreen();
+        state.busDirection = c.direction;
+        state.onBus = c.onBus;
+        state.cameraX = c.cameraX;
+        state.busX = c.busX;
+        drawBuses(state);
+        if (std::string(c.expected) == "nothing") {
+            EXPECT_TRUE(allPixels(0, 0, 640, 480, "nothing"));
+        } else {
+            EXPECT_TRUE(cornerAt(170, 244, c.expected));
+        }
+    }
+}
+
+TEST_F(LayerTest, ArrivingBusIsClippedAtTheScreenEdge) {
+    state.busDirection = 1;
+    state.cameraX = 2000;
+    state.busX = 2000 - 100;
+    drawBuses(state);
+    EXPECT_EQ(at(0, 244), "busRight");
+    EXPECT_EQ(at(99, 244 + 149), "busRight");
+    EXPECT_EQ(at(100, 244), "nothing");
+}
+
+} // namespace
