@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+"""Writes every media file of Quorvane from the sources beside this script.
+
+    /usr/bin/python3 tools/media/generate.py            write media/ and the icon
+    /usr/bin/python3 tools/media/generate.py --check    compare the committed files
+                                                         with a fresh generation
+    /usr/bin/python3 tools/media/generate.py --contact-sheet build-media/sheet.png
+
+Everything is drawn from readable sources (the glyph table, the palette, the
+ASCII sprites and the drawing code here); the same sources give the same bytes.
+"""
+
+import argparse
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+sys.path.insert(0, HERE)
+
+import glyphtable  # noqa: E402
+import ttfbuilder  # noqa: E402
+
+
+def outputs():
+    """(path relative to the repo root, bytes) of every generated file."""
+    table = glyphtable.load()
+    files = [("media/pf_ronda_seven.ttf", ttfbuilder.build(table))]
+    return files
+
+
+def write(files):
+    for path, data in files:
+        full = os.path.join(ROOT, path)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "wb") as f:
+            f.write(data)
+
+
+def check(files):
+    stale = []
+    for path, data in files:
+        full = os.path.join(ROOT, path)
+        try:
+            with open(full, "rb") as f:
+                same = f.read() == data
+        except OSError:
+            same = False
+        if not same:
+            stale.append(path)
+    for path in stale:
+        print("differs from a fresh generation: %s" % path)
+    if stale:
+        print("run `make media` and commit the result")
+    return not stale
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="compare instead of writing")
+    parser.add_argument("--contact-sheet", metavar="PNG", help="also write a review sheet")
+    args = parser.parse_args()
+    files = outputs()
+    if args.check:
+        return 0 if check(files) else 1
+    write(files)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
