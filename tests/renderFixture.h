@@ -71,6 +71,32 @@ inline SDL_Color fixtureColour(int image, int frame) {
     return SDL_Color{static_cast<Uint8>(40 + 8 * image), static_cast<Uint8>(8 + 8 * frame), 90, 0};
 }
 
+// Holds a second reference to a text slot's surface, so that the surface outlives the slot
+// letting go of it and shows whether the slot released it exactly once.
+class HeldSurface {
+  public:
+    explicit HeldSurface(SDL_Surface* surface) : held(surface) {
+        if (held != nullptr) {
+            ++held->refcount;
+        }
+    }
+    HeldSurface(const HeldSurface&) = delete;
+    HeldSurface& operator=(const HeldSurface&) = delete;
+    ~HeldSurface() { SDL_FreeSurface(held); }
+
+    // The slot now holds another surface and has released this one.
+    bool releasedFor(const SDL_Surface* slotNow) const {
+        return held != nullptr && slotNow != held && held->refcount == 1;
+    }
+    // The slot still holds this surface and nothing released it.
+    bool keptBy(const SDL_Surface* slotNow) const {
+        return held != nullptr && slotNow == held && held->refcount == 2;
+    }
+
+  private:
+    SDL_Surface* held;
+};
+
 class RenderTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -126,6 +152,14 @@ class RenderTest : public ::testing::Test {
         return surface;
     }
 
+    // The width the font gives `text`, which its rendered surface has.
+    static int textWidth(const std::string& text) {
+        int w = 0;
+        int h = 0;
+        TTF_SizeText(font, text.c_str(), &w, &h);
+        return w;
+    }
+
     static void clearScreen() {
         SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     }
@@ -171,6 +205,36 @@ class RenderTest : public ::testing::Test {
         if ((x > 0 && at(x - 1, y) == name) || (y > 0 && at(x, y - 1) == name)) {
             return ::testing::AssertionFailure()
                    << name << " reaches beyond the corner (" << x << ", " << y << ")";
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    // The rendered text `surface` was blitted at (x, y): every one of its drawn pixels shows on
+    // screen in the text colour `name` (later blits in the same colour may add pixels).
+    static ::testing::AssertionResult textAt(int x, int y, SDL_Surface* surface,
+                                             const std::string& name) {
+        if (surface == nullptr) {
+            return ::testing::AssertionFailure() << "no text surface";
+        }
+        int drawn = 0;
+        SDL_LockSurface(surface);
+        const Uint8* pixels = static_cast<const Uint8*>(surface->pixels);
+        for (int j = 0; j < surface->h && y + j < 480; ++j) {
+            for (int i = 0; i < surface->w && x + i < 640; ++i) {
+                if (pixels[j * surface->pitch + i] == surface->format->colorkey) {
+                    continue;
+                }
+                ++drawn;
+                if (at(x + i, y + j) != name) {
+                    SDL_UnlockSurface(surface);
+                    return ::testing::AssertionFailure() << at(x + i, y + j) << " at (" << x + i
+                                                         << ", " << y + j << "), not " << name;
+                }
+            }
+        }
+        SDL_UnlockSurface(surface);
+        if (drawn == 0) {
+            return ::testing::AssertionFailure() << "the text has no drawn pixel";
         }
         return ::testing::AssertionSuccess();
     }

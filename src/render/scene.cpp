@@ -34,6 +34,11 @@ void drawPlayerFigure(PlayState& state) {
     }
 }
 
+void drawEncounterText(PlayState& state) {
+    renderLine(state.encounterLine, textColor2, randencTextDisp);
+    drawImage(215, 187, randencTextDisp, screen, nullptr);
+}
+
 void drawHud() {
     drawImage(180, 425, message1, screen, nullptr);
     drawImage(180, 435, message2, screen, nullptr);
@@ -131,14 +136,22 @@ void drawEncounterOverlay(PlayState& state) {
     if (state.encounterTimer <= 0) {
         return;
     }
-    if (state.encounterPhase == RAND_PLAY) {
+    switch (state.encounterPhase) {
+    case RAND_WAIT:
+        drawImage(192, 150, randencReady, screen, nullptr);
+        drawEncounterText(state);
+        break;
+    case RAND_PLAY:
+        // The reaction window shows no text.
         drawImage(192, 150, randencPress, screen, nullptr);
-        return;
+        break;
+    case RAND_RESULT:
+        drawImage(192, 150, randencResult, screen, nullptr);
+        drawEncounterText(state);
+        break;
+    default:
+        break;
     }
-    drawImage(192, 150, state.encounterPhase == RAND_WAIT ? randencReady : randencResult, screen,
-              nullptr);
-    renderLine(state.encounterLine, textColor2, randencTextDisp);
-    drawImage(215, 187, randencTextDisp, screen, nullptr);
 }
 
 void drawMailView(PlayState& state) {
