@@ -12,7 +12,7 @@ deb: test-deps build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 deb-lint: deb
-	lintian --info --fail-on error,warning $(BUILD_DIR)/quorvane_*.deb
+	lintian --display-info --fail-on error,warning $(BUILD_DIR)/quorvane_*.deb
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
