@@ -1,0 +1,23 @@
+// Built into every program of the sanitizer build: the sanitizers' defaults, so that a plain
+// ctest run in that build needs no environment.
+
+extern "C" {
+
+// Full stacks for every allocation: the libraries are built without frame pointers, and a
+// leak can only be told apart from the game's own by the library call it came from.
+const char* __asan_default_options() {
+    return "fast_unwind_on_malloc=0:detect_stack_use_after_return=1:strict_string_checks=1";
+}
+
+const char* __ubsan_default_options() {
+    return "print_stacktrace=1:halt_on_error=1";
+}
+
+// What the libraries keep after shutdown, one line each with its reason.
+const char* __lsan_default_suppressions() {
+    return
+        // sdl12-compat never frees the 1.2 display surface it builds in SDL_SetVideoMode, not
+        // even in SDL_Quit; the game must not free it itself.
+        "leak:SDL_SetVideoMode\n";
+}
+}
