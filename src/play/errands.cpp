@@ -33,6 +33,7 @@ void replaceSlot(PlayState& state, int slot) {
         meetHour -= 12;
     }
     drawErrand(state, slot, meetHour);
+    // An open errand selected in front of the player keeps its slot for the A key.
     if (state.selectedErrand == slot) {
         state.selectedErrand = -1;
     }
