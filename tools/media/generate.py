@@ -18,14 +18,20 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 sys.path.insert(0, HERE)
 
+import canvas  # noqa: E402
 import glyphtable  # noqa: E402
+import pictures  # noqa: E402
+import preview  # noqa: E402
 import ttfbuilder  # noqa: E402
 
 
-def outputs():
+def outputs(drawn):
     """(path relative to the repo root, bytes) of every generated file."""
-    table = glyphtable.load()
-    files = [("media/pf_ronda_seven.ttf", ttfbuilder.build(table))]
+    files = [("media/pf_ronda_seven.ttf", ttfbuilder.build(glyphtable.load()))]
+    for name, picture in drawn:
+        canvas.check_palette(name, picture)
+        files.append(("media/" + name, picture.to_bmp()))
+    files.append(("packaging/quorvane.png", pictures.icon()))
     return files
 
 
@@ -60,7 +66,11 @@ def main():
     parser.add_argument("--check", action="store_true", help="compare instead of writing")
     parser.add_argument("--contact-sheet", metavar="PNG", help="also write a review sheet")
     args = parser.parse_args()
-    files = outputs()
+    drawn = pictures.all_pictures()
+    files = outputs(drawn)
+    if args.contact_sheet:
+        os.makedirs(os.path.dirname(os.path.abspath(args.contact_sheet)), exist_ok=True)
+        preview.contact_sheet(dict(drawn)).image.save(args.contact_sheet)
     if args.check:
         return 0 if check(files) else 1
     write(files)
