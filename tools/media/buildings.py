@@ -22,15 +22,18 @@ SIGN_SIZE = (138, 30)
 
 
 def brick(c, x, y, w, h, face="brick1", mortar="brick0", light="brick2"):
+    """Courses of 12 x 4 bricks in mortar, every third course catching the light."""
     c.rect(x, y, w, h, face)
-    for row, by in enumerate(range(y, y + h, 5)):
-        c.hline(x, by + 4, w, mortar) if by + 4 < y + h else None
-        shift = 0 if row % 2 == 0 else 6
-        for bx in range(x - 12 + shift, x + w, 12):
-            if x <= bx < x + w:
-                c.vline(bx, by, min(4, y + h - by), mortar)
-            if x <= bx + 2 < x + w and row % 3 == 0:
-                c.hline(max(bx + 2, x), by, min(4, x + w - bx - 2), light)
+    for course, top in enumerate(range(y, y + h, 5)):
+        if top + 4 < y + h:
+            c.hline(x, top + 4, w, mortar)
+        height = min(4, y + h - top)
+        for joint in range(x - 12 + 6 * (course % 2), x + w, 12):
+            if joint >= x:
+                c.vline(joint, top, height, mortar)
+            if course % 3 == 0:
+                start = max(joint + 2, x)
+                c.hline(start, top, min(joint + 6, x + w) - start, light)
 
 
 def stucco(c, x, y, w, h, face, speck):
@@ -59,14 +62,11 @@ def window(c, x, y, w, h, frame="stone4", sill="stone3", lit=False, curtains=Non
     c.rect(x, y, w, h, glass)
     if not lit:
         c.rect(x, y, w, 3, "glass0")
+        # Glints running down to the left, every 9 px.
         for k in range(0, w + h, 9):
-            for t in range(3):
-                px, py = x + k - t, y + 3 + t
-                for s in range(h):
-                    gx, gy = px - s, py + s
-                    if x <= gx < x + w and y + 3 <= gy < y + h:
-                        c.pixel(gx, gy, "glass2" if t < 2 else "glass3")
-                break
+            for step in range(h - 3):
+                if x <= x + k - step < x + w:
+                    c.pixel(x + k - step, y + 3 + step, "glass2")
     else:
         c.rect(x, y, w, 2, "amber")
     if curtains:
@@ -297,11 +297,12 @@ def base_glass():
             c.line(x + 10 + t, BASE_HEIGHT - 14, x + 44 + t, 18, "glass2")
         c.line(x + 20, BASE_HEIGHT - 14, x + 50, 30, "glass3")
     # Shelves with goods behind the glass.
+    goods = ["red1", "gold", "teal2", "pink", "green2"]
     for x in (8, 70):
         for y in (60, 96):
             c.rect(x + 4, y, 48, 2, "stone3")
-            for k in range(0, 44, 9):
-                c.rect(x + 6 + k, y - 7, 6, 7, ["red1", "gold", "teal2", "pink", "green2"][k // 9 % 5])
+            for k in range(5):
+                c.rect(x + 6 + 9 * k, y - 7, 6, 7, goods[k])
     c.rect(0, BASE_HEIGHT - 12, WIDTH, 12, "stone1")
     c.hline(0, BASE_HEIGHT - 12, WIDTH, "stone3")
     # A planter by the door.

@@ -69,11 +69,8 @@ class Canvas:
         if w > 0 and h > 0:
             self.draw.rectangle([x, y, x + w - 1, y + h - 1], fill=rgb(colour))
 
-    def frame(self, x, y, w, h, colour, thickness=1):
-        for t in range(thickness):
-            self.draw.rectangle(
-                [x + t, y + t, x + w - 1 - t, y + h - 1 - t], outline=rgb(colour)
-            )
+    def frame(self, x, y, w, h, colour):
+        self.draw.rectangle([x, y, x + w - 1, y + h - 1], outline=rgb(colour))
 
     def hline(self, x, y, w, colour):
         self.rect(x, y, w, 1, colour)
@@ -84,8 +81,8 @@ class Canvas:
     def polygon(self, points, colour):
         self.draw.polygon([tuple(p) for p in points], fill=rgb(colour))
 
-    def line(self, x0, y0, x1, y1, colour, width=1):
-        self.draw.line([(x0, y0), (x1, y1)], fill=rgb(colour), width=width)
+    def line(self, x0, y0, x1, y1, colour):
+        self.draw.line([(x0, y0), (x1, y1)], fill=rgb(colour))
 
     def ellipse(self, x, y, w, h, colour):
         self.draw.ellipse([x, y, x + w - 1, y + h - 1], fill=rgb(colour))
@@ -104,22 +101,15 @@ class Canvas:
         self.round_rect(x, y, w, h, border, radius)
         self.round_rect(x + 1, y + 1, w - 2, h - 2, fill, max(radius - 1, 0))
 
-    def dither(self, x, y, w, h, colour_a, colour_b):
-        """A checkerboard of two colours: the pixel-art blend between them."""
-        a, b = rgb(colour_a), rgb(colour_b)
-        for j in range(h):
-            for i in range(w):
-                self.pixel(x + i, y + j, a if (x + i + y + j) % 2 == 0 else b)
-
-    def bands(self, x, y, w, h, colours, dithered=True):
+    def bands(self, x, y, w, h, colours):
         """Horizontal bands from the first colour down to the last, with a
-        dithered row pair between neighbours."""
+        dithered row between neighbours."""
         n = len(colours)
         for j in range(h):
             t = j * n / h
             i = int(t)
             colour = colours[i]
-            if dithered and i + 1 < n and t - i > 0.8:
+            if i + 1 < n and t - i > 0.8:
                 for k in range(w):
                     self.pixel(x + k, y + j, colours[i + 1] if (k + j) % 2 else colour)
             else:
@@ -161,28 +151,18 @@ class Canvas:
 
     # Lettering, from the same glyph table as the font.
 
-    def text(self, x, y, text, colour, scale=1, shadow=None, bold=False):
-        """Writes text with its top-left corner at (x, y), like the game's text surfaces.
+    def text(self, x, y, text, colour, scale=1, shadow=None):
+        """Writes text with its top-left corner at (x, y), as the game places its text
+        surfaces; a shadow colour adds a copy one scaled pixel down and right.
         Returns the advance width."""
         if shadow is not None:
-            self.text(x + scale, y + scale, text, shadow, scale, None, bold)
-        offsets = [0, scale] if bold else [0]
-        for dx in offsets:
-            for px, py in GLYPHS.pixels(text):
-                self.rect(x + dx + px * scale, y + py * scale, scale, scale, colour)
-        return text_width(text, scale, bold)
+            self.text(x + scale, y + scale, text, shadow, scale)
+        for px, py in GLYPHS.pixels(text):
+            self.rect(x + px * scale, y + py * scale, scale, scale, colour)
+        return text_width(text, scale)
 
-    def text_centred(self, cx, y, text, colour, scale=1, shadow=None, bold=False):
-        return self.text(cx - text_width(text, scale, bold) // 2, y, text, colour, scale, shadow, bold)
-
-    def outlined_text(self, x, y, text, colour, outline, scale=1):
-        """Text with a one-pixel outline all round, for lettering over busy pictures."""
-        for dx in (-1, 0, 1):
-            for dy in (-1, 0, 1):
-                if dx or dy:
-                    for px, py in GLYPHS.pixels(text):
-                        self.rect(x + dx + px * scale, y + dy + py * scale, scale, scale, outline)
-        self.text(x, y, text, colour, scale)
+    def text_centred(self, cx, y, text, colour, scale=1, shadow=None):
+        return self.text(cx - text_width(text, scale) // 2, y, text, colour, scale, shadow)
 
     # Files.
 
@@ -193,9 +173,9 @@ class Canvas:
         return bmp_bytes(self.image)
 
 
-def text_width(text, scale=1, bold=False):
+def text_width(text, scale=1):
     """Width of lettering up to the end of its last glyph's advance."""
-    return GLYPHS.width(text) * scale + (scale if bold else 0)
+    return GLYPHS.width(text) * scale
 
 
 def check_palette(name, canvas):

@@ -12,7 +12,7 @@ right when facing left).
 import math
 
 import sprites
-from canvas import KEY, Canvas, rgb
+from canvas import KEY, Canvas
 
 FRAME_W, FRAME_H = 59, 94
 FRAMES = 8
@@ -83,10 +83,6 @@ def limb(c, joints, radius, fill, shade):
                     c.pixel(x, y, shade if side > radius * 0.4 else fill)
 
 
-def stamp(c, sprite, x, y):
-    c.paste(sprite, x, y)
-
-
 def stamp_rotated(c, sprite, pivot, at, angle):
     """Draws a sprite turned by angle degrees (positive lifts the right end)
     about its pivot pixel, which lands on at."""
@@ -145,10 +141,10 @@ def pose(width, body_x, near_leg, far_leg, near_arm, far_arm):
     shoulder = (body_x + 0.5, torso_top + 5)
     arm(c, (shoulder[0] - 1, shoulder[1]), *far_arm, near=False)
     leg(c, (hip[0] - 1, hip[1]), *far_leg, near=False)
-    stamp(c, SPRITES["torso"], body_x - 7, torso_top)
+    c.paste(SPRITES["torso"], body_x - 7, torso_top)
     leg(c, hip, *near_leg, near=True)
-    stamp(c, SPRITES["bag"], body_x - 8, torso_top + 18)
-    stamp(c, SPRITES["head"], body_x - 7, torso_top - 17)
+    c.paste(SPRITES["bag"], body_x - 8, torso_top + 18)
+    c.paste(SPRITES["head"], body_x - 7, torso_top - 17)
     arm(c, shoulder, *near_arm, near=True)
     return c
 

@@ -17,6 +17,8 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 sys.path.insert(0, HERE)
+# Keep the source tree clean when the check runs from the tests.
+sys.dont_write_bytecode = True
 
 import canvas  # noqa: E402
 import glyphtable  # noqa: E402

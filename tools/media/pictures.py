@@ -18,31 +18,32 @@ def all_pictures():
     """(file name, canvas) in the order the game loads them."""
     walk = figure.walk_sheet()
     standing = figure.standing()
-    return [
-        ("bg.bmp", scenery.backdrop()),
-        ("playerIdle.bmp", standing),
-        ("playerIdleLeft.bmp", standing.mirrored()),
-        ("player.bmp", walk),
+    drawn = {
+        "bg.bmp": scenery.backdrop(),
+        "playerIdle.bmp": standing,
+        "playerIdleLeft.bmp": standing.mirrored(),
+        "player.bmp": walk,
         # The game reads the left sheet from its last frame backwards.
-        ("playerLeft.bmp", walk.mirrored()),
-        ("buildingtops.bmp", buildings.tops()),
-        ("buildingbases.bmp", buildings.bases()),
-        ("bussign.bmp", streetfurniture.bus_sign()),
-        ("subwayentrance.bmp", streetfurniture.subway_entrance()),
-        ("bus.bmp", vehicles.bus_west()),
-        ("busright.bmp", vehicles.bus_east()),
-        ("businterior.bmp", vehicles.interior()),
-        ("subwaystation.bmp", screens.station()),
-        ("signs.bmp", signs.sheet()),
-        ("mail.bmp", screens.mail()),
-        ("missioncomplete.bmp", screens.banner()),
-        ("randenc.bmp", screens.encounter_ready()),
-        ("randenc2.bmp", screens.encounter_press()),
-        ("randenc3.bmp", screens.encounter_result()),
-        ("titlescreen.bmp", screens.title()),
-        ("signcredits.bmp", screens.credits()),
-        ("gameover.bmp", screens.game_over()),
-    ]
+        "playerLeft.bmp": walk.mirrored(),
+        "buildingtops.bmp": buildings.tops(),
+        "buildingbases.bmp": buildings.bases(),
+        "bussign.bmp": streetfurniture.bus_sign(),
+        "subwayentrance.bmp": streetfurniture.subway_entrance(),
+        "bus.bmp": vehicles.bus_west(),
+        "busright.bmp": vehicles.bus_east(),
+        "businterior.bmp": vehicles.interior(),
+        "subwaystation.bmp": screens.station(standing),
+        "signs.bmp": signs.sheet(),
+        "mail.bmp": screens.mail(),
+        "missioncomplete.bmp": screens.banner(),
+        "randenc.bmp": screens.encounter_ready(),
+        "randenc2.bmp": screens.encounter_press(),
+        "randenc3.bmp": screens.encounter_result(),
+    }
+    drawn["titlescreen.bmp"] = screens.title(drawn)
+    drawn["signcredits.bmp"] = screens.credits()
+    drawn["gameover.bmp"] = screens.game_over(standing)
+    return list(drawn.items())
 
 
 def icon():

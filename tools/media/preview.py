@@ -2,8 +2,8 @@
 figure, bus, overlays, texts in the game's colours) and every sheet laid out
 flat. It is for looking at, not for the game, and is not committed."""
 
-import buildings
 import signs
+import street
 from canvas import Canvas
 
 WHITE = "white"
@@ -12,19 +12,7 @@ TEAL = "teal_ink"
 
 def _street(pictures, camera_x, blocks):
     c = pictures["bg.bmp"].copy()
-    x = 50
-    for kind, top, base in blocks:
-        sx = x - camera_x
-        if kind == 99:
-            c.paste(pictures["bussign.bmp"], sx, 217)
-        elif kind == 100:
-            c.paste(pictures["subwayentrance.bmp"], sx, 274)
-        else:
-            c.paste(pictures["buildingtops.bmp"].crop(259 * top, 0, 259, 85), sx, 78)
-            c.paste(pictures["buildingbases.bmp"].crop(259 * base, 0, 259, 145), sx, 163)
-            ox, oy = buildings.SIGN_OFFSETS[top]
-            c.paste(pictures["signs.bmp"].crop(0, 30 * kind, 138, 30), sx + ox, 75 + oy)
-        x += {99: 29, 100: 139}.get(kind, 259) + 50
+    street.draw(c, pictures, camera_x, blocks)
     return c
 
 

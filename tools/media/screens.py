@@ -8,12 +8,8 @@ on the cards drawn at (192, 150), the two summary lines at (100, 100) and
 (100, 110) on the game-over screen, all in the game's teal ink or in white.
 """
 
-import buildings
-import figure
 import scenery
-import signs
-import streetfurniture
-import vehicles
+import street
 from canvas import Canvas, text_width
 
 STATION_NAME = (262, 108)
@@ -47,7 +43,7 @@ def arrow_sign(c, x, y, label, pointing_left):
     return w
 
 
-def station():
+def station(standing):
     c = Canvas(640, 480, "paper2")
     wall_tiles(c, 0, 40, 640, 268, "paper2", "paper1")
     c.rect(0, 0, 640, 40, "stone0")
@@ -97,7 +93,7 @@ def station():
         c.hline(0, y + 4, 640, "stone0")
     for x in range(6, 640, 28):
         c.rect(x, 368, 16, 36, "sand0")
-    c.paste(figure.standing(), 312, 235)
+    c.paste(standing, 312, 235)
     scenery.hud_frame(c)
     return c
 
@@ -152,19 +148,15 @@ def mail():
 def banner():
     w, h = BANNER_SIZE
     c = Canvas(w, h)
-    # A ribbon with notched tails.
-    for x0, x1 in ((0, 36), (w - 36, w)):
-        notch = x0 + 8 if x0 == 0 else x1 - 8
-        edge = x0 if x0 == 0 else x1 - 1
-        c.polygon([(edge, 12), (x1 - 1 if x0 == 0 else x0, 12), (x1 - 1 if x0 == 0 else x0, h - 1),
-                   (edge, h - 1), (notch, (12 + h) // 2)], "red0")
+    # The ribbon's notched tails behind both ends.
+    middle = (12 + h) // 2
+    c.polygon([(0, 12), (35, 12), (35, h - 1), (0, h - 1), (8, middle)], "red0")
+    c.polygon([(w - 1, 12), (w - 36, 12), (w - 36, h - 1), (w - 1, h - 1), (w - 9, middle)], "red0")
     c.round_rect(20, 0, w - 40, h - 8, "ink", radius=3)
     c.round_rect(21, 1, w - 42, h - 10, "red1", radius=2)
     c.hline(24, 3, w - 48, "red2")
     c.hline(24, h - 12, w - 48, "red0")
-    label = "Errand complete!"
-    c.text_centred(w // 2 + 1, 10, label, "red0", 2)
-    c.text_centred(w // 2, 9, label, "white", 2, shadow=None)
+    c.text_centred(w // 2, 9, "Errand complete!", "white", 2, shadow="red0")
     for x in (34, w - 46):
         star(c, x, 14)
     return c
@@ -221,23 +213,6 @@ def encounter_result():
     return c
 
 
-def street_scene(c, camera_x, blocks):
-    """A piece of street as the game draws it, for the title and the icon."""
-    tops, bases, sign_sheet = buildings.tops(), buildings.bases(), signs.sheet()
-    x = 50
-    for kind, top, base in blocks:
-        sx = x - camera_x
-        if kind == 99:
-            c.paste(streetfurniture.bus_sign(), sx, 217)
-            x += 29 + 50
-        else:
-            c.paste(tops.crop(259 * top, 0, 259, 85), sx, 78)
-            c.paste(bases.crop(259 * base, 0, 259, 145), sx, 163)
-            ox, oy = buildings.SIGN_OFFSETS[top]
-            c.paste(sign_sheet.crop(0, 30 * kind, 138, 30), sx + ox, 75 + oy)
-            x += 259 + 50
-
-
 def logo(text, scale):
     """Big two-tone lettering with an ink outline and a drop shadow."""
     w = text_width(text, scale) + 6
@@ -254,11 +229,12 @@ def logo(text, scale):
     return c
 
 
-def title():
+def title(pictures):
+    """The title over a street of the game, drawn from its own pictures."""
     c = scenery.backdrop(hud=False)
-    street_scene(c, 150, [(8, 0, 0), (99, 0, 0), (12, 1, 1), (20, 3, 2)])
-    c.paste(figure.walk_sheet().crop(59 * 2, 0, 59, 94), 295, 235)
-    c.paste(vehicles.bus_west(), 420, 244)
+    street.draw(c, pictures, 150, [(8, 0, 0), (street.BUS_STOP, 0, 0), (12, 1, 1), (20, 3, 2)])
+    c.paste(pictures["player.bmp"].crop(59 * 2, 0, 59, 94), 295, 235)
+    c.paste(pictures["bus.bmp"], 420, 244)
     # Cover the HUD strip with the start panel.
     c.rect(0, scenery.HUD_Y, 640, 480 - scenery.HUD_Y, "night1")
     c.hline(0, scenery.HUD_Y, 640, "night3")
@@ -330,7 +306,7 @@ def credits():
     return c
 
 
-def game_over():
+def game_over(standing):
     c = Canvas(640, 480, "night0")
     night_sky(c, 330)
     c.ellipse(520, 40, 40, 40, "paper2")
@@ -344,5 +320,5 @@ def game_over():
     c.rect(88, 92, 380, 30, "night0")
     c.frame(88, 92, 380, 30, "night3")
     c.text(100, 140, "Thanks for playing Quorvane.", "sky3")
-    c.paste(figure.standing(), 312, 236)
+    c.paste(standing, 312, 236)
     return c

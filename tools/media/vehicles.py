@@ -129,12 +129,17 @@ def interior():
     # Seats, poles and the floor.
     c.rect(0, WINDOW_BOTTOM + 6, 640, 412 - WINDOW_BOTTOM - 6, "stone1")
     for x in range(4, 640, 80):
+        # A seat back with its chrome grab handle and a piping seam.
+        c.rect(x + 22, 244, 22, 3, "stone4")
+        c.rect(x + 22, 244, 3, 8, "stone4")
+        c.rect(x + 41, 244, 3, 8, "stone4")
         c.round_rect(x, 250, 66, 86, "ink", radius=4)
         c.round_rect(x + 2, 252, 62, 82, "teal1", radius=3)
         for y in range(258, 330, 6):
             for dx in range(6, 60, 6):
                 c.pixel(x + dx + (y // 6) % 2 * 3, y, "teal2")
         c.rect(x + 2, 252, 62, 5, "teal2")
+        c.hline(x + 6, 262, 54, "teal0")
         c.rect(x + 2, 318, 62, 16, "teal0")
     c.rect(0, 336, 640, 76, "stone0")
     for y in range(340, 412, 6):
