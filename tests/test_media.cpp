@@ -55,7 +55,7 @@ GlyphTable loadGlyphTable() {
         } else if (word == "descent") {
             words >> table.descent;
         } else if (word == "glyph") {
-            std::string code, quoted, advanceWord;
+            std::string code;
             words >> code;
             const char c = static_cast<char>(std::stoi(code.substr(2), nullptr, 16));
             current = &table.glyphs[c];
