@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "functions.h"
 #include "gameDriver.h"
+#include "render/text.h"
 
 namespace {
 
@@ -46,4 +50,30 @@ TEST(StartUp, SignOffsetsByBuildingTop) {
         EXPECT_EQ(game.state.signOffsetX[top], offsetX[top]) << "top " << top;
         EXPECT_EQ(game.state.signOffsetY[top], offsetY[top]) << "top " << top;
     }
+}
+
+TEST(Shutdown, CleanUpReleasesTheMediaTheFontAndEveryTextSurface) {
+    // The game reads media/ from the repo root.
+    const std::filesystem::path startDir = std::filesystem::current_path();
+    std::filesystem::current_path(QUORVANE_SOURCE_DIR);
+    ASSERT_TRUE(init());
+    const bool loaded = loadFiles();
+    std::filesystem::current_path(startDir);
+    ASSERT_TRUE(loaded);
+    for (const ImageFile& image : imageFiles) {
+        ASSERT_NE(*image.surface, nullptr) << image.path;
+    }
+    // Two slots hold text, the others were never rendered.
+    renderLine("Currently in Hoboken at 11:00", textColor, message1);
+    renderLine("$20.00", textColor, moneyDisp);
+    ASSERT_NE(message1, nullptr);
+
+    cleanUp();
+    for (const ImageFile& image : imageFiles) {
+        EXPECT_EQ(*image.surface, nullptr) << image.path;
+    }
+    for (SDL_Surface** slot : textSlots) {
+        EXPECT_EQ(*slot, nullptr);
+    }
+    EXPECT_EQ(font, nullptr);
 }
