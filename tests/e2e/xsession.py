@@ -11,7 +11,7 @@ import tempfile
 import time
 
 from PIL import Image
-from Xlib import X, display
+from Xlib import X, display, error
 from Xlib.protocol import event
 
 WAIT_SECONDS = 20
@@ -55,12 +55,16 @@ class XSession:
              "-nolisten", "tcp"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
-        with os.fdopen(read_end) as numbers:
-            number = numbers.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
-        self.name = ":" + number
-        self.display = display.Display(self.name)
+        try:
+            with os.fdopen(read_end) as numbers:
+                number = numbers.readline().strip()
+            if not number:
+                raise Failure("Xvfb did not start")
+            self.name = ":" + number
+            self.display = display.Display(self.name)
+        except BaseException:
+            self.__exit__()
+            raise
         return self
 
     def __exit__(self, *exc):
@@ -101,9 +105,12 @@ class XSession:
                 raise Failure("the game ended with code %d before its window showed"
                               % self.game.returncode)
             for child in self.display.screen().root.query_tree().children:
-                attributes = child.get_attributes()
-                if attributes.map_state == X.IsViewable and child.get_wm_name() == title:
-                    return child
+                try:
+                    if (child.get_attributes().map_state == X.IsViewable
+                            and child.get_wm_name() == title):
+                        return child
+                except error.XError:
+                    pass  # a window that went away while we looked
             return None
 
         self.window = wait_until("a window titled %r" % title, find)
