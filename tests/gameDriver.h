@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -50,3 +51,36 @@ struct Game {
         }
     }
 };
+
+// Stands the player still at world x `playerX` with the dial `minute` minutes past 11, and
+// runs one idle frame so that the prompt and the clock belong to that place and time.
+inline void standAt(Game& game, int playerX, int minute) {
+    game.state.cameraX = playerX - 320;
+    game.now = static_cast<Uint32>(minute) * 2000;
+    game.frame();
+}
+
+// Puts the player 100 px into the block of `store`; the next update selects its errand.
+inline void standAtStore(Game& game, int store) {
+    PlayState& state = game.state;
+    const StoreLocation at = state.storeLocation[store];
+    state.currentDistrict = at.district;
+    state.cameraX = state.blockX[at.district][at.block] + 100 - 320;
+}
+
+inline void waitOutKeyCooldown(Game& game) {
+    while (game.state.keyCooldown > 0) {
+        game.frame();
+    }
+}
+
+// The first seed whose start of day satisfies `wanted`, 0 if none below 20000.
+inline unsigned seedWhere(const std::function<bool(const PlayState&)>& wanted) {
+    for (unsigned seed = 1; seed < 20000; ++seed) {
+        Game probe(seed);
+        if (wanted(probe.state)) {
+            return seed;
+        }
+    }
+    return 0;
+}

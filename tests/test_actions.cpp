@@ -19,14 +19,6 @@ const int AT_EAST_STOP = 6512;
 const int AT_ENTRANCE = 3280;
 const int ON_OPEN_STREET = 320;
 
-// Stands the player still at world x `playerX` with the dial `minute` minutes past 11, and
-// runs one idle frame so that the prompt and the clock belong to that place and time.
-void standAt(Game& game, int playerX, int minute) {
-    game.state.cameraX = playerX - 320;
-    game.now = static_cast<Uint32>(minute) * 2000;
-    game.frame();
-}
-
 std::string prompt(const Game& game) {
     return game.state.promptLine.str();
 }

@@ -23,14 +23,6 @@ struct Stop {
 const Stop WEST{"west stop", AT_WEST_STOP, 1, 12};
 const Stop EAST{"east stop", AT_EAST_STOP, 2, -12};
 
-// Stands the player still at world x `playerX` with the dial `minute` minutes past 11, and
-// runs one idle frame so that the prompt and the clock belong to that place and time.
-void standAt(Game& game, int playerX, int minute) {
-    game.state.cameraX = playerX - 320;
-    game.now = static_cast<Uint32>(minute) * 2000;
-    game.frame();
-}
-
 // Runs idle frames until the bus has taken the player aboard; false if it never does.
 bool waitForBoarding(Game& game) {
     for (int i = 0; i < 200 && !game.state.onBus; ++i) {

@@ -13,40 +13,15 @@
 
 namespace {
 
-// Puts the player 100 px into the block of `store`; the next update selects its errand.
-void standAt(Game& game, int store) {
-    PlayState& state = game.state;
-    const StoreLocation at = state.storeLocation[store];
-    state.currentDistrict = at.district;
-    state.cameraX = state.blockX[at.district][at.block] + 100 - 320;
-}
-
 // The day clock `hours` game hours and `minute` minutes after 11:00; the next frame's
 // update reads it, the meeting check one frame later.
 void setClock(Game& game, int hours, int minute) {
     game.now = static_cast<Uint32>((hours * 60 + minute) * 2000);
 }
 
-void waitOutKeyCooldown(Game& game) {
-    while (game.state.keyCooldown > 0) {
-        game.frame();
-    }
-}
-
-// The first seed whose start of day satisfies `wanted`, 0 if none below 20000.
-unsigned seedWhere(const std::function<bool(const PlayState&)>& wanted) {
-    for (unsigned seed = 1; seed < 20000; ++seed) {
-        Game probe(seed);
-        if (wanted(probe.state)) {
-            return seed;
-        }
-    }
-    return 0;
-}
-
 // Puts the player in front of the appointment's store and starts the wait.
 void startWaiting(Game& game) {
-    standAt(game, game.state.errands[1].store);
+    standAtStore(game, game.state.errands[1].store);
     game.frame();
     waitOutKeyCooldown(game);
     game.frame(Keys{SDLK_a});
@@ -175,7 +150,7 @@ TEST(Delivering, AtTheStoreAIsDeliveredAndTheSlotDrawnAnewInTheSameUpdate) {
     Game game;
     PlayState& state = game.state;
     const Errand before = state.errands[0];
-    standAt(game, before.store);
+    standAtStore(game, before.store);
     game.frame();
     EXPECT_EQ(state.promptLine.str(),
               "Press A to deliver message '" + state.content.messageLines[before.message] + "'");
@@ -249,7 +224,7 @@ TEST_P(DeliveringFromABus, DeliversNothing) {
     Game game;
     PlayState& state = game.state;
     const Errand before = state.errands[0];
-    standAt(game, before.store);
+    standAtStore(game, before.store);
     state.busDirection = 1;
     state.onBus = GetParam().ridingAlready;
     // Otherwise the bus stands beside the player with its dwell over: boarding comes in
@@ -282,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DeliveringFromABus,
 TEST(Appointments, AStartsAWaitThatBlocksWalkingAndOffersOnlyLeaving) {
     Game game;
     PlayState& state = game.state;
-    standAt(game, state.errands[1].store);
+    standAtStore(game, state.errands[1].store);
     game.frame();
     EXPECT_EQ(state.promptLine.str(), "Press A to wait here!");
     EXPECT_EQ(state.pendingAction, ACTION_MEET);
@@ -348,7 +323,7 @@ TEST(Appointments, BeingThereAtTheTimeWithoutWaitingCompletesNothing) {
     Game game;
     PlayState& state = game.state;
     const Errand before = state.errands[1];
-    standAt(game, before.store);
+    standAtStore(game, before.store);
     setClock(game, 1, before.meetMinute);
     game.frames(5);
     EXPECT_EQ(state.clockHour, 12);

@@ -11,19 +11,6 @@
 
 namespace {
 
-void standAt(Game& game, int store) {
-    PlayState& state = game.state;
-    const StoreLocation at = state.storeLocation[store];
-    state.currentDistrict = at.district;
-    state.cameraX = state.blockX[at.district][at.block] + 100 - 320;
-}
-
-void waitOutKeyCooldown(Game& game) {
-    while (game.state.keyCooldown > 0) {
-        game.frame();
-    }
-}
-
 void openMail(Game& game) {
     waitOutKeyCooldown(game);
     game.frame(Keys{SDLK_UP});
@@ -153,7 +140,7 @@ TEST(MailView, HoldingOneSkipsSlotZeroEveryFifteenFrames) {
 TEST(MailView, SkippingTheAwaitedAppointmentEndsTheWait) {
     Game game;
     PlayState& state = game.state;
-    standAt(game, state.errands[1].store);
+    standAtStore(game, state.errands[1].store);
     game.frame();
     game.frame(Keys{SDLK_a});
     ASSERT_EQ(state.waitingErrand, 1);
@@ -188,7 +175,7 @@ TEST_P(SkipInFrontOfAnotherStore, ReplacesTheSkippedSlotAndKeepsTheOneInFront) {
     const SkipInFrontCase& param = GetParam();
     Game game;
     PlayState& state = game.state;
-    standAt(game, state.errands[param.frontSlot].store);
+    standAtStore(game, state.errands[param.frontSlot].store);
     game.frame();
     if (param.waiting) {
         game.frame(Keys{SDLK_a});
@@ -223,17 +210,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, SkipInFrontOfAnotherStore,
                          [](const testing::TestParamInfo<SkipInFrontCase>& testCase) {
                              return std::string(testCase.param.name);
                          });
-
-// The first seed whose start of day satisfies `wanted`, 0 if none below 20000.
-unsigned seedWhere(const std::function<bool(const PlayState&)>& wanted) {
-    for (unsigned seed = 1; seed < 20000; ++seed) {
-        Game probe(seed);
-        if (wanted(probe.state)) {
-            return seed;
-        }
-    }
-    return 0;
-}
 
 std::string placeOf(const PlayState& state, int store, const char* side) {
     const StoreLocation at = state.storeLocation[store];
