@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "gameDriver.h"
 #include "globals.h"
 
 struct FixtureImage {
@@ -261,5 +262,19 @@ class RenderTest : public ::testing::Test {
             }
         }
         return false;
+    }
+};
+
+// A game on the playing screen drawn with the fixtures and the game's own font.
+class TextRenderTest : public RenderTest {
+  protected:
+    Game game;
+    PlayState& state = game.state;
+
+    void SetUp() override {
+        RenderTest::SetUp();
+        if (!HasFatalFailure()) {
+            openFont();
+        }
     }
 };

@@ -7,18 +7,8 @@
 
 namespace {
 
-class ScreenTest : public RenderTest {
+class ScreenTest : public TextRenderTest {
   protected:
-    Game game;
-    PlayState& state = game.state;
-
-    void SetUp() override {
-        RenderTest::SetUp();
-        if (!HasFatalFailure()) {
-            openFont();
-        }
-    }
-
     // A building of the current district behind the player, top variant 1 and base 2.
     void buildingBehindThePlayer() {
         state.blockX[0][0] = 250;

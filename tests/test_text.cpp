@@ -29,18 +29,7 @@ TEST(TextLine, AppendsTextAndSignedIntegersUntilCleared) {
     EXPECT_EQ(line.str(), "");
 }
 
-class TextTest : public RenderTest {
-  protected:
-    Game game;
-    PlayState& state = game.state;
-
-    void SetUp() override {
-        RenderTest::SetUp();
-        if (!HasFatalFailure()) {
-            openFont();
-        }
-    }
-};
+using TextTest = TextRenderTest;
 
 TEST_F(TextTest, MoneyLineShowsDollarsWithTheirSignAndNoCents) {
     struct Case {
