@@ -70,7 +70,7 @@ double msBetween(Clock::time_point from, Clock::time_point to) {
 
 // One frame as the game's loop runs it, without the sleep: events, input and update, render
 // and flip. The day clock sees 33 ms per frame, as in a paced game.
-bool playFrame(PlayState& state, const Uint8* keys, Uint32 now) {
+bool playFrame(PlayState& state, KeySnapshot keys, Uint32 now) {
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) {
             state.quitRequested = true;
@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
     long baselineKiB = 0;
     long frame = 0;
     for (; frame < options.frames && !state->quitRequested; ++frame) {
-        const Uint8* keys = script.nextKeys(*state);
+        const KeySnapshot keys = script.nextKeys(*state);
         const Uint32 now = static_cast<Uint32>(frame) * FRAME_MS;
         const Clock::time_point begin = Clock::now();
         if (!playFrame(*state, keys, now)) {
@@ -160,9 +160,9 @@ int main(int argc, char* argv[]) {
     }
     const double growth =
         static_cast<double>(endKiB - baselineKiB) / static_cast<double>(baselineKiB);
-    const bool held = std::fabs(growth) <= SOAK_GROWTH_LIMIT;
+    const bool steady = std::fabs(growth) <= SOAK_GROWTH_LIMIT;
     std::printf("  soak: RSS %ld KiB after %ld frames, %ld KiB after %ld frames (%+.2f %%): %s\n",
                 baselineKiB, SOAK_BASELINE_FRAME, endKiB, frame, 100.0 * growth,
-                held ? "steady" : "FAILED, more than 1 % apart");
-    return held ? 0 : 1;
+                steady ? "steady" : "FAILED, more than 1 % apart");
+    return steady ? 0 : 1;
 }

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "city/cityGenerator.h"
-#include "globals.h"
-#include "main.h"
+#include "gameConstants.h"
+#include "gameGlobals.h"
+#include "streetLayout.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ const int MONEY_FOR_RIDES = 10;
 
 } // namespace
 
-const Uint8* DayScript::nextKeys(const PlayState& state) {
-    std::memset(held, 0, sizeof(held));
+KeySnapshot DayScript::nextKeys(const PlayState& state) {
+    std::memset(keys, 0, sizeof(keys));
     ++framesInStage;
     if (gameMode == MODE_GAME && state.encounterPhase != RAND_NO) {
         planEncounterKeys(state);
@@ -38,7 +38,7 @@ const Uint8* DayScript::nextKeys(const PlayState& state) {
         ++tally.stalls;
         moveTo(Stage::Stroll);
     }
-    return held;
+    return keys;
 }
 
 void DayScript::moveTo(Stage next) {
@@ -49,7 +49,7 @@ void DayScript::moveTo(Stage next) {
 // The challenge is answered in time: A is held for as long as the press phase lasts.
 void DayScript::planEncounterKeys(const PlayState& state) {
     if (state.encounterPhase == RAND_PLAY) {
-        held[SDLK_a] = 1;
+        keys[KEY_A] = 1;
         moneyBeforeResult = state.money;
     }
     if (state.encounterPhase == RAND_RESULT && lastEncounterPhase != RAND_RESULT) {
@@ -63,7 +63,7 @@ void DayScript::planEncounterKeys(const PlayState& state) {
 }
 
 void DayScript::walkTowards(int worldX, const PlayState& state) {
-    held[state.playerX < worldX ? SDLK_RIGHT : SDLK_LEFT] = 1;
+    keys[state.playerX < worldX ? KEY_RIGHT : KEY_LEFT] = 1;
 }
 
 void DayScript::planKeys(const PlayState& state) {
@@ -73,14 +73,14 @@ void DayScript::planKeys(const PlayState& state) {
         if (gameMode == MODE_CREDITS) {
             moveTo(Stage::Credits);
         } else if (framesInStage > TITLE_FRAMES) {
-            held[SDLK_UP] = 1;
+            keys[KEY_UP] = 1;
         }
         break;
     case Stage::Credits:
         if (gameMode == MODE_GAME) {
             moveTo(Stage::WalkToStop);
         } else if (framesInStage > CREDITS_FRAMES) {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         }
         break;
     case Stage::WalkToStop:
@@ -89,11 +89,11 @@ void DayScript::planKeys(const PlayState& state) {
         } else if (state.pendingAction == ACTION_BUSLEFT ||
                    state.pendingAction == ACTION_BUSRIGHT) {
             moveTo(Stage::CallBus);
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         } else if (state.pendingAction == ACTION_DELIVERMSG) {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         } else {
-            held[SDLK_RIGHT] = 1;
+            keys[KEY_RIGHT] = 1;
         }
         break;
     case Stage::CallBus:
@@ -101,7 +101,7 @@ void DayScript::planKeys(const PlayState& state) {
         if (state.busWait != WAIT_NO || state.busDirection != 0) {
             moveTo(Stage::WaitForBus);
         } else {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         }
         break;
     case Stage::WaitForBus:
@@ -118,9 +118,9 @@ void DayScript::planKeys(const PlayState& state) {
     case Stage::WalkToSubway:
         if (state.pendingAction == ACTION_ENTERSUBWAY) {
             moveTo(Stage::EnterSubway);
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         } else if (state.pendingAction == ACTION_DELIVERMSG) {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         } else {
             walkTowards(subwayMiddle, state);
         }
@@ -130,7 +130,7 @@ void DayScript::planKeys(const PlayState& state) {
             districtAtEntry = state.currentDistrict;
             moveTo(Stage::ChangeLine);
         } else {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         }
         break;
     case Stage::ChangeLine:
@@ -138,14 +138,14 @@ void DayScript::planKeys(const PlayState& state) {
             ++tally.subwayRides;
             moveTo(Stage::LeaveSubway);
         } else {
-            held[SDLK_RIGHT] = 1;
+            keys[KEY_RIGHT] = 1;
         }
         break;
     case Stage::LeaveSubway:
         if (!state.inSubway) {
             moveTo(Stage::OpenMail);
         } else {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         }
         break;
     case Stage::OpenMail:
@@ -153,7 +153,7 @@ void DayScript::planKeys(const PlayState& state) {
             ++tally.mailViews;
             moveTo(Stage::ReadMail);
         } else {
-            held[SDLK_UP] = 1;
+            keys[KEY_UP] = 1;
         }
         break;
     case Stage::ReadMail:
@@ -165,16 +165,16 @@ void DayScript::planKeys(const PlayState& state) {
         if (!state.mailOpen) {
             moveTo(Stage::Stroll);
         } else {
-            held[SDLK_UP] = 1;
+            keys[KEY_UP] = 1;
         }
         break;
     case Stage::Stroll:
         if (framesInStage > STROLL_FRAMES) {
             moveTo(Stage::WalkToStop);
         } else if (state.pendingAction == ACTION_DELIVERMSG) {
-            held[SDLK_a] = 1;
+            keys[KEY_A] = 1;
         } else {
-            held[SDLK_RIGHT] = 1;
+            keys[KEY_RIGHT] = 1;
         }
         break;
     }

@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include "keys.h"
 #include "play/PlayState.h"
 
 struct DayCounts {
@@ -24,7 +25,7 @@ struct DayCounts {
 class DayScript {
   public:
     // The keys to hold in the next frame, judged from the state after the frame before.
-    const Uint8* nextKeys(const PlayState& state);
+    KeySnapshot nextKeys(const PlayState& state);
     const DayCounts& counts() const { return tally; }
 
   private:
@@ -57,5 +58,5 @@ class DayScript {
     int lastErrandsCompleted = 0;
     int lastEncounterPhase = RAND_NO;
     int moneyBeforeResult = 0;
-    Uint8 held[SDLK_LAST] = {};
+    Uint8 keys[KEY_SNAPSHOT_SIZE] = {};
 };

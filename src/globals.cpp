@@ -1,6 +1,6 @@
 #include "globals.h"
 
-#include "main.h"
+#include "gameConstants.h"
 
 SDL_Surface* screen = nullptr;
 TTF_Font* font = nullptr;

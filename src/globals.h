@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include "gameGlobals.h"
+
 // What SDL hands out lives here, created once at start-up and released once by cleanUp.
 extern SDL_Surface* screen;
 extern TTF_Font* font;
@@ -43,8 +45,6 @@ extern SDL_Surface* randencTextDisp;
 extern SDL_Color textColor;
 extern SDL_Color textColor2;
 
-extern int gameMode;
-extern int gameoverTimer;
 extern SDL_Event event;
 
 // A media file: where it is read from and the surface it fills.

@@ -22,10 +22,10 @@ void handleTitleKeys(PlayState& state, KeySnapshot keys) {
     if (state.keyCooldown != 0) {
         return;
     }
-    if (keys[SDLK_UP]) {
+    if (held(keys, KEY_UP)) {
         gameMode = MODE_CREDITS;
         state.keyCooldown = KEY_COOLDOWN;
-    } else if (keys[SDLK_a]) {
+    } else if (held(keys, KEY_A)) {
         // The day clock is not started: the time spent on the title counts.
         gameMode = MODE_GAME;
         state.keyCooldown = KEY_COOLDOWN;
@@ -33,7 +33,7 @@ void handleTitleKeys(PlayState& state, KeySnapshot keys) {
 }
 
 void handleCreditsKeys(PlayState& state, KeySnapshot keys, Uint32 now) {
-    if (state.keyCooldown == 0 && keys[SDLK_a]) {
+    if (state.keyCooldown == 0 && held(keys, KEY_A)) {
         gameMode = MODE_GAME;
         state.dayClock.start(now);
         state.keyCooldown = KEY_COOLDOWN;

@@ -9,21 +9,22 @@
 #include <initializer_list>
 #include <memory>
 
-#include "globals.h"
+#include "gameGlobals.h"
+#include "keys.h"
 #include "main.h"
 #include "play/PlayState.h"
 
-// A keyboard snapshot that tests fill by hand.
+// A keyboard snapshot that tests fill by hand, with the game's KEY_ indices.
 struct Keys {
-    Uint8 held[SDLK_LAST] = {};
+    Uint8 down[KEY_SNAPSHOT_SIZE] = {};
 
     Keys() = default;
-    Keys(std::initializer_list<SDLKey> keys) {
-        for (SDLKey key : keys) {
-            held[key] = 1;
+    Keys(std::initializer_list<int> keys) {
+        for (int key : keys) {
+            down[key] = 1;
         }
     }
-    KeySnapshot snapshot() const { return held; }
+    KeySnapshot snapshot() const { return down; }
 };
 
 // A whole game, set up as start-up does with a fixed seed, already on the playing screen.

@@ -60,7 +60,7 @@ TEST(ActionPrompts, EachPlaceOffersItsActionInsideItsZoneOnly) {
 TEST(ActionPrompts, WaitingOffersToStopUntilTheBusIsSentThenNothing) {
     Game game;
     standAt(game, AT_WEST_STOP, 19);
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(game.state.pendingAction, ACTION_ENDWAIT);
     EXPECT_EQ(prompt(game), STOP_WAITING_PROMPT);
 
@@ -71,7 +71,7 @@ TEST(ActionPrompts, WaitingOffersToStopUntilTheBusIsSentThenNothing) {
     EXPECT_EQ(game.state.pendingAction, ACTION_NONE);
     EXPECT_EQ(prompt(game), NO_ACTION_PROMPT);
     const int busX = game.state.busX;
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(game.state.busWait, WAIT_NO);
     EXPECT_EQ(game.state.busX, busX + 7);
     EXPECT_EQ(game.state.keyCooldown, 9);
@@ -105,7 +105,7 @@ TEST(ActionKey, HeldAStartsAndEndsInTurnEveryTenFrames) {
         standAt(game, c.playerX, 11);
         for (int i = 0; i < 45; ++i) {
             SCOPED_TRACE("frame " + std::to_string(i));
-            game.frame(Keys{SDLK_a});
+            game.frame(Keys{KEY_A});
             const bool startedNow = (i / 10) % 2 == 0;
             ASSERT_EQ(c.started(game.state), startedNow);
             EXPECT_EQ(prompt(game), startedNow ? c.startedPrompt : c.endedPrompt);
@@ -138,13 +138,13 @@ TEST(ActionKey, APressWithNothingToDoStillHoldsKeysBack) {
         c.arrange(game.state);
         standAt(game, c.playerX, 11);
         ASSERT_EQ(game.state.pendingAction, ACTION_NONE);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_EQ(game.state.busWait, WAIT_NO);
         for (int i = 1; i <= 9; ++i) {
-            game.frame(Keys{SDLK_UP});
+            game.frame(Keys{KEY_UP});
             ASSERT_FALSE(game.state.mailOpen) << "frame " << i;
         }
-        game.frame(Keys{SDLK_UP});
+        game.frame(Keys{KEY_UP});
         EXPECT_TRUE(game.state.mailOpen);
     }
 }
@@ -154,7 +154,7 @@ TEST(ActionKey, UpAndATogetherToggleOnlyTheMailView) {
         SCOPED_TRACE("player at " + std::to_string(playerX));
         Game game;
         standAt(game, playerX, 11);
-        game.frame(Keys{SDLK_UP, SDLK_a});
+        game.frame(Keys{KEY_UP, KEY_A});
         EXPECT_TRUE(game.state.mailOpen);
         EXPECT_EQ(game.state.busWait, WAIT_NO);
         EXPECT_FALSE(game.state.inSubway);
@@ -169,7 +169,7 @@ TEST(ActionKey, NoActionIsCarriedOutDuringAnEncounter) {
         standAt(game, AT_WEST_STOP, 11);
         game.state.encounterPhase = phase;
         game.state.encounterTimer = 30;
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_EQ(game.state.busWait, WAIT_NO);
         EXPECT_EQ(game.state.keyCooldown, 0);
     }
@@ -202,7 +202,7 @@ TEST(ActionKey, ErrandActionOfferedAsTheBusBoardsDoesNothing) {
         game.state.storeLocation[errand.store] = StoreLocation{0, block};
 
         standAt(game, AT_WEST_STOP, 0);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         ASSERT_EQ(game.state.busDirection, 1);
         // The player steps in front of the store while the bus comes.
         game.state.cameraX = game.state.blockX[0][block] + 100 - 320;
@@ -211,7 +211,7 @@ TEST(ActionKey, ErrandActionOfferedAsTheBusBoardsDoesNothing) {
             ASSERT_EQ(game.state.pendingAction, c.action);
         }
         ASSERT_TRUE(game.state.onBus);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_EQ(errand.status, COMPLETE_NO);
         EXPECT_EQ(game.state.errandsCompleted, 0);
         EXPECT_EQ(game.state.waitingErrand, -1);

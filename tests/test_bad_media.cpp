@@ -179,8 +179,8 @@ TEST_F(BadMediaTest, GamePlaysOnWithEveryPictureDamaged) {
             ASSERT_NE(SDL_Flip(screen), -1);
         }
     };
-    frames(60, Keys{SDLK_RIGHT});
-    frames(1, Keys{SDLK_UP});
+    frames(60, Keys{KEY_RIGHT});
+    frames(1, Keys{KEY_UP});
     frames(20, Keys{});
     EXPECT_TRUE(game.state.mailOpen);
 

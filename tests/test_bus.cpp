@@ -41,7 +41,7 @@ TEST(Bus, CalledOnATenMinuteMarkSetsOutInTheSameUpdate) {
         SCOPED_TRACE(c.stop.name);
         Game game;
         standAt(game, c.stop.playerX, 20);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_EQ(game.state.busDirection, c.stop.busDirection);
         EXPECT_EQ(game.state.busX, game.state.cameraX + c.busXFromCamera);
         EXPECT_TRUE(game.state.busArriving);
@@ -59,7 +59,7 @@ TEST(Bus, CalledBetweenMarksSetsOutAtTheNextMarkAndStillComesIfTheWaitIsCalledOf
         SCOPED_TRACE(c.stop.name);
         Game game;
         standAt(game, c.stop.playerX, 11);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         game.now = 19 * 2000;
         game.frames(12);
         EXPECT_EQ(game.state.busDirection, 0);
@@ -73,7 +73,7 @@ TEST(Bus, CalledBetweenMarksSetsOutAtTheNextMarkAndStillComesIfTheWaitIsCalledOf
         EXPECT_EQ(game.state.busX, game.state.cameraX + c.busXFromCamera);
         // That update still offered to stop waiting: A now changes nothing.
         ASSERT_EQ(game.state.pendingAction, ACTION_ENDWAIT);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_EQ(game.state.keyCooldown, 9);
         EXPECT_EQ(game.state.busDirection, c.stop.busDirection);
         EXPECT_TRUE(game.state.busArriving);
@@ -106,7 +106,7 @@ TEST(Bus, ArrivesStandsTwentyUpdatesAndRidesToTheFarEndOfTheStreet) {
         const int boardCameraX = game.state.cameraX;
 
         // Bus step 1 is the one in which the bus appears.
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         for (int step = 2; step < c.arrivalStep; ++step) {
             game.frame();
             ASSERT_TRUE(game.state.busArriving) << "step " << step;
@@ -117,7 +117,7 @@ TEST(Bus, ArrivesStandsTwentyUpdatesAndRidesToTheFarEndOfTheStreet) {
         EXPECT_EQ(game.state.busDwellTimer, 19);
 
         // Boarding closes the mail view opened while the bus stands.
-        game.frame(Keys{SDLK_UP});
+        game.frame(Keys{KEY_UP});
         ASSERT_TRUE(game.state.mailOpen);
         for (int update = 2; update < 20; ++update) {
             game.frame();
@@ -145,7 +145,7 @@ TEST(Bus, ArrivesStandsTwentyUpdatesAndRidesToTheFarEndOfTheStreet) {
         EXPECT_EQ(game.state.busDwellTimer, 0);
         EXPECT_EQ(game.state.money, 18);
 
-        game.frame(Keys{SDLK_RIGHT});
+        game.frame(Keys{KEY_RIGHT});
         EXPECT_EQ(game.state.cameraX, c.rideEndCameraX + 4);
     }
 }
@@ -160,7 +160,7 @@ TEST(Bus, FareTakingTheLastDollarsEndsTheDayInTheBoardingUpdate) {
         Game game;
         game.state.money = c.money;
         standAt(game, AT_WEST_STOP, 0);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         for (int i = 0; i < 200 && !game.state.onBus; ++i) {
             ASSERT_EQ(gameMode, MODE_GAME);
             game.frame();
@@ -191,20 +191,20 @@ void reseedForAQuietWalk(int rolls) {
 TEST(Bus, CatchesUpWithAWalkingPlayerAndBoardsThemAnyway) {
     struct Case {
         Stop stop;
-        SDLKey awayFromTheBus;
+        int awayFromTheBus;
         int walkStep;
         int arrivalStep;
     };
     // Walking 4 px a frame from the bus's 7, the player is caught up 3 px a frame: the 513 px
     // left after the eastbound bus's first step are covered exactly, the westbound's 463 px
     // with 2 px to spare.
-    for (const Case& c : {Case{WEST, SDLK_RIGHT, 4, 172}, Case{EAST, SDLK_LEFT, -4, 156}}) {
+    for (const Case& c : {Case{WEST, KEY_RIGHT, 4, 172}, Case{EAST, KEY_LEFT, -4, 156}}) {
         SCOPED_TRACE(c.stop.name);
         Game game;
         standAt(game, c.stop.playerX, 0);
         reseedForAQuietWalk(300);
         const Keys walk{c.awayFromTheBus};
-        game.frame(Keys{c.awayFromTheBus, SDLK_a});
+        game.frame(Keys{c.awayFromTheBus, KEY_A});
         ASSERT_EQ(game.state.busDirection, c.stop.busDirection);
 
         const int towardsPlayer = c.stop.busDirection == 1 ? 1 : -1;
@@ -244,11 +244,11 @@ TEST(Bus, EarliestGetOffLeavesThePlayerOneRideStepFromTheStop) {
         SCOPED_TRACE(stop.name);
         Game game;
         standAt(game, stop.playerX, 0);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         ASSERT_TRUE(waitForBoarding(game));
         game.frame();
         ASSERT_EQ(game.state.pendingAction, ACTION_OFFBUS);
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_FALSE(game.state.onBus);
         EXPECT_EQ(game.state.busDirection, 0);
         EXPECT_EQ(game.state.playerX, stop.playerX + stop.rideStep);

@@ -73,7 +73,7 @@ TEST(EndOfDay, OnlyTheMoneyLeftAtTheEndOfTheUpdateCounts) {
         s.encounterPhase = RAND_PLAY;
         s.encounterTimer = 1;
         s.encounterWon = c.won;
-        game.frame(Keys{SDLK_RIGHT});
+        game.frame(Keys{KEY_RIGHT});
         EXPECT_EQ(s.money, c.money);
         EXPECT_EQ(gameMode, c.ends ? MODE_END : MODE_GAME) << (c.won ? "won" : "lost");
     }
@@ -83,7 +83,7 @@ TEST(EndOfDay, ARideWithTheLastDollarEndsTheDayInThatFrame) {
     Game game;
     game.state.money = 1;
     game.state.inSubway = true;
-    game.frame(Keys{SDLK_LEFT});
+    game.frame(Keys{KEY_LEFT});
     EXPECT_EQ(game.state.money, -3);
     EXPECT_EQ(gameMode, MODE_END);
     writeDaySummary(game.state);

@@ -33,7 +33,7 @@ int challengerOf(unsigned seed) {
 }
 
 // Starts an encounter in the next frame: the player steps east and the trigger fires.
-void startEncounter(Game& game, unsigned seed, const Keys& keys = Keys{SDLK_RIGHT}) {
+void startEncounter(Game& game, unsigned seed, const Keys& keys = Keys{KEY_RIGHT}) {
     srand(seed);
     game.frame(keys);
     ASSERT_EQ(game.state.encounterPhase, RAND_WAIT);
@@ -69,13 +69,13 @@ TEST_P(EncounterFrames, ChallengeWindowAndResultLastFiftyFourTAndSixtyFrames) {
 
     for (int frame = 1; frame <= 114 + reaction; ++frame) {
         // Arrow keys are held back all through; they walk again only in frame 115 + T.
-        game.frame(Keys{SDLK_RIGHT});
+        game.frame(Keys{KEY_RIGHT});
         ASSERT_EQ(state.encounterPhase, phaseAfterFrame(frame, reaction)) << "frame " << frame;
         ASSERT_EQ(state.encounterTimer > 0, state.encounterPhase != RAND_NO) << "frame " << frame;
         ASSERT_EQ(state.cameraX, 4) << "frame " << frame;
     }
     EXPECT_EQ(state.money, 18);
-    game.frame(Keys{SDLK_RIGHT});
+    game.frame(Keys{KEY_RIGHT});
     EXPECT_EQ(state.cameraX, 8);
 }
 
@@ -100,9 +100,9 @@ TEST_P(ReactionKey, CountsOnlyInTheInputsOfTheWindow) {
     ASSERT_NE(seed, 0u);
     Game game;
     PlayState& state = game.state;
-    auto keysOf = [](bool a) { return a ? Keys{SDLK_a} : Keys{}; };
+    auto keysOf = [](bool a) { return a ? Keys{KEY_A} : Keys{}; };
     state.encounterWon = true; // left over from an earlier win
-    startEncounter(game, seed, GetParam().aHeld(0) ? Keys{SDLK_RIGHT, SDLK_a} : Keys{SDLK_RIGHT});
+    startEncounter(game, seed, GetParam().aHeld(0) ? Keys{KEY_RIGHT, KEY_A} : Keys{KEY_RIGHT});
     for (int frame = 1; frame < 54 + REACTION; ++frame) {
         game.frame(keysOf(GetParam().aHeld(frame)));
     }
@@ -179,7 +179,7 @@ TEST_P(EncounterTrigger, DrawsOnlyForAStepOffTheBusWithNoEncounterRunning) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EncounterTrigger,
-    testing::Values(TriggerCase{"Walking", [](PlayState&) {}, Keys{SDLK_RIGHT}, RAND_WAIT},
+    testing::Values(TriggerCase{"Walking", [](PlayState&) {}, Keys{KEY_RIGHT}, RAND_WAIT},
                     TriggerCase{"StandingStill", [](PlayState&) {}, Keys{}, RAND_NO},
                     // Walking is blocked there, so the step of the frame before still counts.
                     TriggerCase{"MailOpenAfterAStep",
@@ -212,11 +212,11 @@ TEST(Encounters, OneStartedWithTheMailViewOpenKeepsItOpenWhileNumberKeysAct) {
     Game game;
     PlayState& state = game.state;
     // The step comes before the mail keys, so the player walked in the frame UP opened it.
-    startEncounter(game, seed, Keys{SDLK_RIGHT, SDLK_UP});
+    startEncounter(game, seed, Keys{KEY_RIGHT, KEY_UP});
     ASSERT_TRUE(state.mailOpen);
     const int store = state.errands[0].store;
     for (int frame = 1; state.encounterPhase != RAND_NO; ++frame) {
-        game.frame(frame == 20 ? Keys{SDLK_UP, SDLK_1} : Keys{SDLK_UP});
+        game.frame(frame == 20 ? Keys{KEY_UP, KEY_1} : Keys{KEY_UP});
         ASSERT_TRUE(state.mailOpen) << "frame " << frame;
         if (frame == 20) {
             EXPECT_EQ(state.money, 19);

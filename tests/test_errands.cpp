@@ -24,7 +24,7 @@ void startWaiting(Game& game) {
     standAtStore(game, game.state.errands[1].store);
     game.frame();
     waitOutKeyCooldown(game);
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     ASSERT_EQ(game.state.waitingErrand, 1);
 }
 
@@ -164,7 +164,7 @@ TEST(Delivering, AtTheStoreAIsDeliveredAndTheSlotDrawnAnewInTheSameUpdate) {
     const NewErrandDraws next = drawNewErrand(state, taken, 9);
     srand(77);
 
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(state.promptLine.str(), "No action for A key.");
     EXPECT_EQ(state.errandsCompleted, 1);
     EXPECT_EQ(state.errands[0].kind, MISSION_MSG);
@@ -237,7 +237,7 @@ TEST_P(DeliveringFromABus, DeliversNothing) {
         state.promptLine.str(),
         std::string(GetParam().promptBeforeA) +
             (GetParam().ridingAlready ? "" : state.content.messageLines[before.message] + "'"));
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(state.errandsCompleted, 0);
     EXPECT_EQ(state.completionBannerTimer, 0);
     EXPECT_EQ(state.errands[0].status, COMPLETE_NO);
@@ -262,17 +262,17 @@ TEST(Appointments, AStartsAWaitThatBlocksWalkingAndOffersOnlyLeaving) {
     EXPECT_EQ(state.promptLine.str(), "Press A to wait here!");
     EXPECT_EQ(state.pendingAction, ACTION_MEET);
 
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(state.waitingErrand, 1);
     EXPECT_EQ(state.pendingAction, ACTION_ENDMEET);
     EXPECT_EQ(state.promptLine.str(), "Tired of waiting?  Press A to leave.");
 
     const int cameraX = state.cameraX;
-    game.frames(9, Keys{SDLK_RIGHT});
+    game.frames(9, Keys{KEY_RIGHT});
     EXPECT_EQ(state.cameraX, cameraX);
     EXPECT_EQ(state.promptLine.str(), "Tired of waiting?  Press A to leave.");
 
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(state.waitingErrand, -1);
     EXPECT_EQ(state.errandsCompleted, 0);
     EXPECT_EQ(state.promptLine.str(), "Press A to wait here!");
@@ -334,10 +334,10 @@ TEST(Appointments, BeingThereAtTheTimeWithoutWaitingCompletesNothing) {
 }
 
 // Opens the mail view and, once the toggle's cooldown has run out, presses `key`.
-void skipWithMailKey(Game& game, SDLKey key) {
+void skipWithMailKey(Game& game, int key) {
     waitOutKeyCooldown(game);
     if (!game.state.mailOpen) {
-        game.frame(Keys{SDLK_UP});
+        game.frame(Keys{KEY_UP});
     }
     waitOutKeyCooldown(game);
     game.frame(Keys{key});
@@ -360,7 +360,7 @@ TEST_P(ReplacementAppointment, FallsTwoDialHoursAfterItWasMade) {
     srand(75);
     ASSERT_EQ(rand() % 60, 7);
     srand(75);
-    skipWithMailKey(game, SDLK_2);
+    skipWithMailKey(game, KEY_2);
     ASSERT_EQ(state.money, 19);
     EXPECT_EQ(state.errands[1].meetHour, GetParam().meetHour);
     EXPECT_EQ(state.errands[1].meetMinute, 7);
@@ -384,7 +384,7 @@ TEST(Appointments, MadeAfterTwelveHoursIsNeverKeptButCanBeSkipped) {
     PlayState& state = game.state;
     setClock(game, 12, 0);
     game.frame();
-    skipWithMailKey(game, SDLK_2);
+    skipWithMailKey(game, KEY_2);
     ASSERT_EQ(state.errands[1].meetHour, 1);
     const int minute = state.errands[1].meetMinute;
     startWaiting(game);
@@ -397,7 +397,7 @@ TEST(Appointments, MadeAfterTwelveHoursIsNeverKeptButCanBeSkipped) {
     EXPECT_EQ(state.waitingErrand, 1);
 
     const int store = state.errands[1].store;
-    skipWithMailKey(game, SDLK_2);
+    skipWithMailKey(game, KEY_2);
     EXPECT_EQ(state.money, 18);
     EXPECT_EQ(state.waitingErrand, -1);
     EXPECT_EQ(state.errandsCompleted, 0);
@@ -432,7 +432,7 @@ TEST(Appointments, KeptAfterABusCarriedTheWaitingPlayerToAnotherErrandsStore) {
     // Call an eastbound bus at the west stop; at 11:00 it sets out at once.
     state.cameraX = 50;
     game.frame();
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     ASSERT_EQ(state.busDirection, 1);
     startWaiting(game);
     bool boarded = false;
@@ -457,7 +457,7 @@ TEST(Appointments, KeptAfterABusCarriedTheWaitingPlayerToAnotherErrandsStore) {
     EXPECT_EQ(state.completionBannerTimer, 44 - 30);
 
     EXPECT_EQ(state.pendingAction, ACTION_DELIVERMSG);
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_EQ(state.errandsCompleted, 2);
 }
 

@@ -22,15 +22,15 @@ TEST(ScreenTransitions, KeysOnTitleAndCreditsScreens) {
         int to;
     };
     const Case cases[] = {
-        {"up on the title opens the credits", MODE_TITLE, 0, Keys{SDLK_UP}, MODE_CREDITS},
-        {"A on the title starts play", MODE_TITLE, 0, Keys{SDLK_a}, MODE_GAME},
-        {"up is tested before A", MODE_TITLE, 0, Keys{SDLK_UP, SDLK_a}, MODE_CREDITS},
-        {"other keys stay on the title", MODE_TITLE, 0, Keys{SDLK_RIGHT, SDLK_1}, MODE_TITLE},
-        {"the cooldown holds A back on the title", MODE_TITLE, 1, Keys{SDLK_a}, MODE_TITLE},
-        {"the cooldown holds up back on the title", MODE_TITLE, 1, Keys{SDLK_UP}, MODE_TITLE},
-        {"A on the credits starts play", MODE_CREDITS, 0, Keys{SDLK_a}, MODE_GAME},
-        {"up does nothing on the credits", MODE_CREDITS, 0, Keys{SDLK_UP}, MODE_CREDITS},
-        {"the cooldown holds A back on the credits", MODE_CREDITS, 1, Keys{SDLK_a}, MODE_CREDITS},
+        {"up on the title opens the credits", MODE_TITLE, 0, Keys{KEY_UP}, MODE_CREDITS},
+        {"A on the title starts play", MODE_TITLE, 0, Keys{KEY_A}, MODE_GAME},
+        {"up is tested before A", MODE_TITLE, 0, Keys{KEY_UP, KEY_A}, MODE_CREDITS},
+        {"other keys stay on the title", MODE_TITLE, 0, Keys{KEY_RIGHT, KEY_1}, MODE_TITLE},
+        {"the cooldown holds A back on the title", MODE_TITLE, 1, Keys{KEY_A}, MODE_TITLE},
+        {"the cooldown holds up back on the title", MODE_TITLE, 1, Keys{KEY_UP}, MODE_TITLE},
+        {"A on the credits starts play", MODE_CREDITS, 0, Keys{KEY_A}, MODE_GAME},
+        {"up does nothing on the credits", MODE_CREDITS, 0, Keys{KEY_UP}, MODE_CREDITS},
+        {"the cooldown holds A back on the credits", MODE_CREDITS, 1, Keys{KEY_A}, MODE_CREDITS},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -47,14 +47,14 @@ TEST(ScreenTransitions, HeldAIsTakenOnTheCreditsInTheTenthFrameAndStartsTheDayCl
     Game game(1, MODE_TITLE);
     game.now = 30000;
     game.msPerFrame = 33;
-    game.frame(Keys{SDLK_UP, SDLK_a});
+    game.frame(Keys{KEY_UP, KEY_A});
     ASSERT_EQ(gameMode, MODE_CREDITS);
     for (int frame = 1; frame <= 9; ++frame) {
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         ASSERT_EQ(gameMode, MODE_CREDITS) << "frame " << frame << " after the switch";
     }
     const Uint32 switchTick = game.now;
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     ASSERT_EQ(gameMode, MODE_GAME);
     EXPECT_TRUE(endsWith(game.state.statusLine.str(), " at 11:00")) << game.state.statusLine.str();
 
@@ -71,7 +71,7 @@ TEST(ScreenTransitions, HeldAIsTakenOnTheCreditsInTheTenthFrameAndStartsTheDayCl
 TEST(ScreenTransitions, PlayStartedFromTheTitleCountsTheTimeSpentThere) {
     Game game(1, MODE_TITLE);
     game.now = 30000;
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     ASSERT_EQ(gameMode, MODE_GAME);
     EXPECT_TRUE(endsWith(game.state.statusLine.str(), " at 11:15")) << game.state.statusLine.str();
 }
@@ -93,7 +93,7 @@ TEST(KeyCooldown, FallsByOneOnEveryScreenAndStopsAtZero) {
 TEST(GameOver, CountdownQuitsAfter301DrawnFramesWhateverKeysAreHeld) {
     Game game;
     game.state.money = 0;
-    const Keys everyKey{SDLK_UP, SDLK_LEFT, SDLK_RIGHT, SDLK_a, SDLK_1, SDLK_2, SDLK_3};
+    const Keys everyKey{KEY_UP, KEY_LEFT, KEY_RIGHT, KEY_A, KEY_1, KEY_2, KEY_3};
     game.frame(everyKey);
     ASSERT_EQ(gameMode, MODE_END);
     ASSERT_EQ(gameoverTimer, 300);

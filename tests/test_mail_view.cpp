@@ -13,7 +13,7 @@ namespace {
 
 void openMail(Game& game) {
     waitOutKeyCooldown(game);
-    game.frame(Keys{SDLK_UP});
+    game.frame(Keys{KEY_UP});
     ASSERT_TRUE(game.state.mailOpen);
     waitOutKeyCooldown(game);
 }
@@ -58,7 +58,7 @@ TEST(MailView, HeldUpTogglesItEveryTenFrames) {
     std::vector<int> toggles;
     bool open = game.state.mailOpen;
     for (int frame = 0; frame < 35; ++frame) {
-        game.frame(Keys{SDLK_UP});
+        game.frame(Keys{KEY_UP});
         if (game.state.mailOpen != open) {
             toggles.push_back(frame);
             open = game.state.mailOpen;
@@ -71,17 +71,17 @@ TEST(MailView, ANumberKeyInTheFrameUpOpenedItDoesNothing) {
     Game game;
     PlayState& state = game.state;
     const Errand before = state.errands[0];
-    game.frame(Keys{SDLK_UP, SDLK_1});
+    game.frame(Keys{KEY_UP, KEY_1});
     EXPECT_TRUE(state.mailOpen);
-    game.frames(9, Keys{SDLK_1});
+    game.frames(9, Keys{KEY_1});
     EXPECT_EQ(state.money, 20);
     EXPECT_EQ(state.errands[0].store, before.store);
-    game.frame(Keys{SDLK_1});
+    game.frame(Keys{KEY_1});
     EXPECT_EQ(state.money, 19);
 }
 
 struct SkipCase {
-    std::vector<SDLKey> held;
+    std::vector<int> held;
     int skipped;
 };
 
@@ -98,8 +98,8 @@ TEST_P(SkipKeys, TheFirstHeldKeySkipsItsSlotForADollar) {
     std::copy(state.errands, state.errands + ERRAND_COUNT, others);
 
     Keys keys;
-    for (SDLKey key : GetParam().held) {
-        keys.held[key] = 1;
+    for (int key : GetParam().held) {
+        keys.down[key] = 1;
     }
     game.frame(keys);
     EXPECT_EQ(state.money, 19);
@@ -116,10 +116,10 @@ TEST_P(SkipKeys, TheFirstHeldKeySkipsItsSlotForADollar) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, SkipKeys,
-                         testing::Values(SkipCase{{SDLK_1}, 0}, SkipCase{{SDLK_2}, 1},
-                                         SkipCase{{SDLK_3}, 2}, SkipCase{{SDLK_1, SDLK_3}, 0},
-                                         SkipCase{{SDLK_2, SDLK_3}, 1},
-                                         SkipCase{{SDLK_1, SDLK_2, SDLK_3}, 0}));
+                         testing::Values(SkipCase{{KEY_1}, 0}, SkipCase{{KEY_2}, 1},
+                                         SkipCase{{KEY_3}, 2}, SkipCase{{KEY_1, KEY_3}, 0},
+                                         SkipCase{{KEY_2, KEY_3}, 1},
+                                         SkipCase{{KEY_1, KEY_2, KEY_3}, 0}));
 
 TEST(MailView, HoldingOneSkipsSlotZeroEveryFifteenFrames) {
     Game game;
@@ -127,7 +127,7 @@ TEST(MailView, HoldingOneSkipsSlotZeroEveryFifteenFrames) {
     std::vector<int> paid;
     int money = game.state.money;
     for (int frame = 0; frame < 46; ++frame) {
-        game.frame(Keys{SDLK_1});
+        game.frame(Keys{KEY_1});
         if (game.state.money != money) {
             EXPECT_EQ(game.state.money, money - 1);
             paid.push_back(frame);
@@ -142,11 +142,11 @@ TEST(MailView, SkippingTheAwaitedAppointmentEndsTheWait) {
     PlayState& state = game.state;
     standAtStore(game, state.errands[1].store);
     game.frame();
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     ASSERT_EQ(state.waitingErrand, 1);
     openMail(game);
     const Errand expected = replacementFromSeed99(state, 1);
-    game.frame(Keys{SDLK_2});
+    game.frame(Keys{KEY_2});
     EXPECT_EQ(state.waitingErrand, -1);
     EXPECT_EQ(state.money, 19);
     expectSameErrand(state.errands[1], expected);
@@ -161,7 +161,7 @@ struct SkipInFrontCase {
     const char* name;
     int frontSlot;
     bool waiting;
-    SDLKey key;
+    int key;
     int skipped;
 };
 
@@ -178,7 +178,7 @@ TEST_P(SkipInFrontOfAnotherStore, ReplacesTheSkippedSlotAndKeepsTheOneInFront) {
     standAtStore(game, state.errands[param.frontSlot].store);
     game.frame();
     if (param.waiting) {
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         ASSERT_EQ(state.waitingErrand, param.frontSlot);
     }
     openMail(game);
@@ -195,7 +195,7 @@ TEST_P(SkipInFrontOfAnotherStore, ReplacesTheSkippedSlotAndKeepsTheOneInFront) {
     EXPECT_EQ(state.pendingAction, action);
 
     waitOutKeyCooldown(game);
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     if (param.waiting) {
         EXPECT_EQ(state.waitingErrand, -1);
     } else {
@@ -204,9 +204,9 @@ TEST_P(SkipInFrontOfAnotherStore, ReplacesTheSkippedSlotAndKeepsTheOneInFront) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SkipInFrontOfAnotherStore,
-                         testing::Values(SkipInFrontCase{"AtAMessageStore", 0, false, SDLK_3, 2},
-                                         SkipInFrontCase{"WaitingForTheAppointment", 1, true,
-                                                         SDLK_1, 0}),
+                         testing::Values(SkipInFrontCase{"AtAMessageStore", 0, false, KEY_3, 2},
+                                         SkipInFrontCase{"WaitingForTheAppointment", 1, true, KEY_1,
+                                                         0}),
                          [](const testing::TestParamInfo<SkipInFrontCase>& testCase) {
                              return std::string(testCase.param.name);
                          });
@@ -283,7 +283,7 @@ TEST_P(MailViewCannotOpen, UpDoesNothing) {
     Game game;
     GetParam().setUp(game.state);
     for (int frame = 0; frame < 12; ++frame) {
-        game.frame(Keys{SDLK_UP});
+        game.frame(Keys{KEY_UP});
         ASSERT_FALSE(game.state.mailOpen) << "frame " << frame;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "functions.h"
 #include "gameDriver.h"
+#include "globals.h"
 #include "render/text.h"
 
 namespace {

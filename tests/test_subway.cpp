@@ -20,7 +20,7 @@ std::string stationPrompt(const PlayState& state, int leftDistrict, int rightDis
 void enterStation(Game& game) {
     game.state.cameraX = AT_ENTRANCE - 320;
     game.frame();
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     game.frames(9);
 }
 
@@ -28,7 +28,7 @@ TEST(Subway, AAndLeftTogetherLeaveTheStationWithoutARide) {
     Game game;
     enterStation(game);
     ASSERT_TRUE(game.state.inSubway);
-    game.frame(Keys{SDLK_a, SDLK_LEFT});
+    game.frame(Keys{KEY_A, KEY_LEFT});
     EXPECT_FALSE(game.state.inSubway);
     EXPECT_EQ(game.state.currentDistrict, 0);
     EXPECT_EQ(game.state.money, 20);
@@ -41,14 +41,14 @@ TEST(Subway, AAndLeftTogetherLeaveTheStationWithoutARide) {
 TEST(Subway, HeldArrowRidesTheRingEveryTenFramesForFourDollars) {
     struct Case {
         const char* name;
-        SDLKey key;
+        int key;
         int districts[3];
         bool mailOpen;
     };
     const Case cases[] = {
-        {"left", SDLK_LEFT, {2, 1, 0}, false},
-        {"right", SDLK_RIGHT, {1, 2, 0}, false},
-        {"left with the mail view open", SDLK_LEFT, {2, 1, 0}, true},
+        {"left", KEY_LEFT, {2, 1, 0}, false},
+        {"right", KEY_RIGHT, {1, 2, 0}, false},
+        {"left with the mail view open", KEY_LEFT, {2, 1, 0}, true},
     };
     // The districts west and east of each district of the ring.
     const int leftOf[3] = {2, 0, 1};
@@ -58,7 +58,7 @@ TEST(Subway, HeldArrowRidesTheRingEveryTenFramesForFourDollars) {
         Game game;
         enterStation(game);
         if (c.mailOpen) {
-            game.frame(Keys{SDLK_UP});
+            game.frame(Keys{KEY_UP});
             ASSERT_TRUE(game.state.mailOpen);
             game.frames(9);
         }
@@ -77,7 +77,7 @@ TEST(Subway, HeldArrowRidesTheRingEveryTenFramesForFourDollars) {
             EXPECT_EQ(game.state.cameraX, AT_ENTRANCE - 320);
             EXPECT_EQ(game.state.mailOpen, c.mailOpen);
         }
-        game.frame(Keys{SDLK_a});
+        game.frame(Keys{KEY_A});
         EXPECT_FALSE(game.state.inSubway);
     }
 }
@@ -93,7 +93,7 @@ TEST(Subway, RideOnTheLastDollarsEndsTheDayInThatFrame) {
         game.state.money = c.money;
         enterStation(game);
         ASSERT_EQ(gameMode, MODE_GAME);
-        game.frame(Keys{SDLK_LEFT});
+        game.frame(Keys{KEY_LEFT});
         EXPECT_EQ(game.state.money, c.moneyLeft);
         EXPECT_EQ(gameMode, MODE_END);
         EXPECT_EQ(gameoverTimer, 300);
@@ -103,10 +103,10 @@ TEST(Subway, RideOnTheLastDollarsEndsTheDayInThatFrame) {
 TEST(Subway, LeavingAfterARideStandsThePlayerBeforeTheNewDistrictsEntrance) {
     Game game;
     enterStation(game);
-    game.frame(Keys{SDLK_RIGHT});
+    game.frame(Keys{KEY_RIGHT});
     ASSERT_EQ(game.state.currentDistrict, 1);
     game.frames(9);
-    game.frame(Keys{SDLK_a});
+    game.frame(Keys{KEY_A});
     EXPECT_FALSE(game.state.inSubway);
     EXPECT_EQ(game.state.currentDistrict, 1);
     EXPECT_EQ(game.state.playerX, AT_ENTRANCE);

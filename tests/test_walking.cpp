@@ -8,8 +8,8 @@
 namespace {
 
 const Keys NONE;
-const Keys LEFT{SDLK_LEFT};
-const Keys RIGHT{SDLK_RIGHT};
+const Keys LEFT{KEY_LEFT};
+const Keys RIGHT{KEY_RIGHT};
 
 struct Stretch {
     int frames;
@@ -46,7 +46,7 @@ TEST(Walking, ArrowKeysMoveTheCameraAndLeftWins) {
     } cases[] = {
         {"left", LEFT, 1, 1, 96},
         {"right", RIGHT, 2, 1, 104},
-        {"both", Keys{SDLK_LEFT, SDLK_RIGHT}, 1, 1, 96},
+        {"both", Keys{KEY_LEFT, KEY_RIGHT}, 1, 1, 96},
         {"none keeps the facing", NONE, 1, 0, 100},
     };
     for (const auto& c : cases) {
@@ -150,13 +150,13 @@ TEST(Walking, EastEndLeadsIntoTheNextDistrict) {
 }
 
 TEST(Walking, MovingStaysSetWhileTheMailViewHoldsThePlayer) {
-    const Keys up{SDLK_UP};
+    const Keys up{KEY_UP};
     const std::vector<Stretch> walk = {
-        {1, Keys{SDLK_RIGHT, SDLK_UP}}, {5, RIGHT}, {6, NONE}, {1, up}, {1, NONE}};
+        {1, Keys{KEY_RIGHT, KEY_UP}}, {5, RIGHT}, {6, NONE}, {1, up}, {1, NONE}};
     Game game(seedWithoutEncounter(walk));
     PlayState& s = game.state;
 
-    game.frame(Keys{SDLK_RIGHT, SDLK_UP});
+    game.frame(Keys{KEY_RIGHT, KEY_UP});
     EXPECT_EQ(s.cameraX, 4);
     ASSERT_TRUE(s.mailOpen);
     game.frames(5, RIGHT);

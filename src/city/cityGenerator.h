@@ -1,17 +1,7 @@
 #pragma once
 
 #include "play/PlayState.h"
-
-// Block kinds besides the store ids 0..26 and the fillers 27..29.
-const int BLOCK_BUS_STOP = 99;
-const int BLOCK_SUBWAY = 100;
-
-// The fixed skeleton of every district's street.
-const int WEST_STOP_BLOCK = 1;
-const int SUBWAY_BLOCK = 11;
-const int EAST_STOP_BLOCK = 22;
-
-const int BUILDING_WIDTH = 259;
+#include "streetLayout.h"
 
 // Clears every store's location and taken flag; start-up runs it before generateCity.
 void clearStores(PlayState& state);

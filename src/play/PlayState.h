@@ -4,13 +4,10 @@
 #include <string>
 
 #include "FPSCounter.h"
-#include "main.h"
-#include "render/TextLine.h"
+#include "TextLine.h"
+#include "gameConstants.h"
+#include "streetLayout.h"
 
-const int DISTRICT_COUNT = 3;
-const int BLOCK_COUNT = 24;
-const int STORE_COUNT = 27;
-const int SIGN_COUNT = 30;
 const int ERRAND_COUNT = 3;
 
 // The fixed vocabulary of the game, filled once at start-up.

@@ -1,11 +1,11 @@
 #include "play/actions.h"
 
-#include "city/cityGenerator.h"
 #include "play/bus.h"
 #include "play/encounters.h"
 #include "play/errands.h"
 #include "play/subway.h"
 #include "play/walking.h"
+#include "streetLayout.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ void handlePlayingInput(PlayState& state, KeySnapshot keys) {
         handleSubwayKeys(state, keys);
     }
     handleMailKeys(state, keys);
-    if (keys[SDLK_a] && state.keyCooldown == 0 && !state.inSubway &&
+    if (held(keys, KEY_A) && state.keyCooldown == 0 && !state.inSubway &&
         state.encounterPhase == RAND_NO) {
         dispatchActionKey(state);
     } else {

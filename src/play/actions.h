@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys.h"
 #include "play/PlayState.h"
 
 // Chooses what A does where the player stands and writes the prompt line.

@@ -1,6 +1,6 @@
 #include "play/dayClock.h"
 
-#include "globals.h"
+#include "gameGlobals.h"
 
 const int MS_PER_GAME_MINUTE = 2000;
 const int GAMEOVER_FRAMES = 300;

@@ -9,7 +9,7 @@ const int RESULT_FRAMES = 60;
 const int WITS_STAKE = 2;
 
 void handleReactionKey(PlayState& state, KeySnapshot keys) {
-    if (keys[SDLK_a] && state.encounterPhase == RAND_PLAY) {
+    if (held(keys, KEY_A) && state.encounterPhase == RAND_PLAY) {
         state.encounterWon = true;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys.h"
 #include "play/PlayState.h"
 
 // A held during the reaction window wins the battle of wits.

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "city/cityGenerator.h"
+#include "streetLayout.h"
 
 const int SKIP_FEE = 1;
 const int BANNER_FRAMES = 45;
@@ -76,16 +76,16 @@ void drawInitialErrands(PlayState& state) {
 
 void handleMailKeys(PlayState& state, KeySnapshot keys) {
     if (!state.onBus && state.keyCooldown == 0 && state.encounterPhase == RAND_NO &&
-        keys[SDLK_UP]) {
+        held(keys, KEY_UP)) {
         state.mailOpen = !state.mailOpen;
         state.keyCooldown = KEY_COOLDOWN;
     }
     if (!state.mailOpen || state.keyCooldown != 0) {
         return;
     }
-    const SDLKey skipKeys[ERRAND_COUNT] = {SDLK_1, SDLK_2, SDLK_3};
+    const int skipKeys[ERRAND_COUNT] = {KEY_1, KEY_2, KEY_3};
     for (int slot = 0; slot < ERRAND_COUNT; ++slot) {
-        if (keys[skipKeys[slot]]) {
+        if (held(keys, skipKeys[slot])) {
             state.selectedErrand = slot;
             state.errands[slot].status = COMPLETE_YES;
             state.money -= SKIP_FEE;

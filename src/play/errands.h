@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys.h"
 #include "play/PlayState.h"
 
 // A random store that stands somewhere and is no other errand's target; marks it taken.

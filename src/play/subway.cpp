@@ -12,12 +12,12 @@ void handleSubwayKeys(PlayState& state, KeySnapshot keys) {
     if (state.keyCooldown != 0) {
         return;
     }
-    if (keys[SDLK_a]) {
+    if (held(keys, KEY_A)) {
         state.inSubway = false;
-    } else if (keys[SDLK_LEFT]) {
+    } else if (held(keys, KEY_LEFT)) {
         state.currentDistrict = previousDistrict(state.currentDistrict);
         state.money -= SUBWAY_FARE;
-    } else if (keys[SDLK_RIGHT]) {
+    } else if (held(keys, KEY_RIGHT)) {
         state.currentDistrict = nextDistrict(state.currentDistrict);
         state.money -= SUBWAY_FARE;
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys.h"
 #include "play/PlayState.h"
 
 void enterSubway(PlayState& state);

@@ -10,11 +10,11 @@ bool freeToWalk(const PlayState& state) {
 }
 
 void handleWalkKeys(PlayState& state, KeySnapshot keys) {
-    if (keys[SDLK_LEFT]) {
+    if (held(keys, KEY_LEFT)) {
         state.facing = FACING_LEFT;
         state.moving = 1;
         state.cameraX -= WALK_SPEED;
-    } else if (keys[SDLK_RIGHT]) {
+    } else if (held(keys, KEY_RIGHT)) {
         state.facing = FACING_RIGHT;
         state.moving = 1;
         state.cameraX += WALK_SPEED;

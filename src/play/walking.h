@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keys.h"
 #include "play/PlayState.h"
 
 // Nothing holds the player in place: no bus wait or ride, no mail view, no appointment,

@@ -1,11 +1,11 @@
 #include "render/scene.h"
 
-#include "city/cityGenerator.h"
 #include "functions.h"
 #include "globals.h"
 #include "play/errands.h"
 #include "play/walking.h"
 #include "render/text.h"
+#include "streetLayout.h"
 
 namespace {
 
