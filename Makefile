@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 .PHONY: play test build deps test-deps media clean
 
 play: deps build
-	./$(BUILD_DIR)/quorvane
+	./$(BUILD_DIR)/quorvane-launcher
 
 test: test-deps
 	cmake -S . -B $(BUILD_DIR) -DQUORVANE_WERROR=ON $(CMAKE_FLAGS)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes every media file of Quorvane from the sources beside this script.
 
-    /usr/bin/python3 tools/media/generate.py            write media/ and the icon
+    /usr/bin/python3 tools/media/generate.py            write media/ and the icons
     /usr/bin/python3 tools/media/generate.py --check    compare the committed files
                                                          with a fresh generation
     /usr/bin/python3 tools/media/generate.py --contact-sheet build-media/sheet.png
@@ -33,7 +33,8 @@ def outputs(drawn):
     for name, picture in drawn:
         canvas.check_palette(name, picture)
         files.append(("media/" + name, picture.to_bmp()))
-    files.append(("packaging/quorvane.png", pictures.icon()))
+    for size, png in pictures.icons():
+        files.append(("packaging/icons/%dx%d.png" % (size, size), png))
     return files
 
 

@@ -1,4 +1,4 @@
-"""The 22 pictures of the game, by file name, and the package icon."""
+"""The 22 pictures of the game, by file name, and the package icons."""
 
 import io
 
@@ -46,16 +46,24 @@ def all_pictures():
     return list(drawn.items())
 
 
-def icon():
-    """The package icon, 48 x 48: the courier on a rounded sky tile, every pixel
-    doubled; outside the tile it is transparent."""
-    tile = Canvas(24, 24)
-    tile.round_rect(0, 0, 24, 24, "night1", radius=3)
-    tile.round_rect(1, 1, 22, 22, "sky2", radius=2)
-    tile.rect(2, 17, 20, 6, "far1")
-    tile.paste(figure.standing().crop(0, 2, 18, 21), 3, 2)
-    image = tile.image.resize((48, 48), Image.NEAREST).convert("RGBA")
+# The sizes of the package icon in the hicolor theme, every one a whole-number scaling of
+# its 16 px tile.
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def icons():
+    """(size, PNG bytes) of the package icon: the courier's head on a rounded sky tile,
+    drawn at 16 x 16 and scaled by whole pixels; outside the tile it is transparent."""
+    tile = Canvas(16, 16)
+    tile.round_rect(0, 0, 16, 16, "night1", radius=2)
+    tile.round_rect(1, 1, 14, 14, "sky2", radius=1)
+    tile.rect(1, 11, 14, 4, "far1")
+    tile.paste(figure.SPRITES["icon_head"], 2, 2)
+    image = tile.image.convert("RGBA")
     image.putdata([(0, 0, 0, 0) if p[:3] == KEY else p for p in image.getdata()])
-    out = io.BytesIO()
-    image.save(out, "PNG")
-    return out.getvalue()
+    files = []
+    for size in ICON_SIZES:
+        out = io.BytesIO()
+        image.resize((size, size), Image.NEAREST).save(out, "PNG")
+        files.append((size, out.getvalue()))
+    return files
