@@ -16,6 +16,8 @@ DEB_SOURCE_DATE_EPOCH = $(or $(SOURCE_DATE_EPOCH),$(shell git log -1 --format=%c
 
 .PHONY: deb deb-lint install uninstall
 
+# CPack packs files and folders with the modes it finds them in, so it runs with umask 022:
+# the package must not hang on the builder's umask.
 deb:
 	scripts/install-deps play package
 	cmake -S . -B $(DEB_BUILD_DIR) -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=None \
@@ -23,7 +25,7 @@ deb:
 	    -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) LDFLAGS)"
 	cmake --build $(DEB_BUILD_DIR) -j $(JOBS)
 	rm -f $(BUILD_DIR)/quorvane_*.deb $(DEB_BUILD_DIR)/quorvane_*.deb
-	cd $(DEB_BUILD_DIR) && SOURCE_DATE_EPOCH=$(DEB_SOURCE_DATE_EPOCH) cpack -G DEB
+	cd $(DEB_BUILD_DIR) && umask 022 && SOURCE_DATE_EPOCH=$(DEB_SOURCE_DATE_EPOCH) cpack -G DEB
 	mv $(DEB_BUILD_DIR)/quorvane_*.deb $(BUILD_DIR)/
 
 deb-lint: deb
