@@ -93,10 +93,12 @@ install(CODE [[
 
 # `make uninstall` removes what `make install` put down, by the list it left in the build
 # tree, and the game's own folders once they are empty.
+set(QUORVANE_OWN_DIRS ${QUORVANE_BINARY_DIR} ${QUORVANE_DATA_DIR}/media ${QUORVANE_DATA_DIR}
+    ${QUORVANE_DOC_DIR})
 add_custom_target(uninstall
     COMMAND ${CMAKE_COMMAND}
             -DQUORVANE_MANIFEST=${CMAKE_CURRENT_BINARY_DIR}/install_manifest_game.txt
-            "-DQUORVANE_OWN_DIRS=${QUORVANE_BINARY_DIR}\;${QUORVANE_DATA_DIR}/media\;${QUORVANE_DATA_DIR}\;${QUORVANE_DOC_DIR}"
+            "-DQUORVANE_OWN_DIRS=${QUORVANE_OWN_DIRS}"
             -P ${CMAKE_CURRENT_LIST_DIR}/Uninstall.cmake
     VERBATIM)
 

@@ -6,6 +6,8 @@
 #                                 the same layout under PREFIX: PREFIX/games/quorvane starts the game
 #   make uninstall                removes what the last `make install` put down
 PREFIX ?= /usr/local
+# Through the environment, so that the shell takes any character in them as it is.
+export PREFIX DESTDIR
 DEB_BUILD_DIR = $(BUILD_DIR)/deb
 # Every hardening feature dpkg knows, bind-now included; the flags also map the source
 # folder's path to ".", so that it leaves no trace in the program.
@@ -32,7 +34,7 @@ deb-lint: deb
 	lintian --pedantic --display-info --fail-on error,warning,info,pedantic $(BUILD_DIR)/quorvane_*.deb
 
 install: build
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --component game --strip
+	cmake --install $(BUILD_DIR) --prefix "$$PREFIX" --component game --strip
 
 uninstall:
 	cmake --build $(BUILD_DIR) --target uninstall

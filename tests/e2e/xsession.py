@@ -41,7 +41,8 @@ def bmp_pixels(path):
 
 
 class XSession:
-    def __init__(self):
+    def __init__(self, screen="1024x768"):
+        self.screen = screen
         self.xvfb = None
         self.game = None
         self.display = None
@@ -51,7 +52,7 @@ class XSession:
     def __enter__(self):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen + "x24",
              "-nolisten", "tcp"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
