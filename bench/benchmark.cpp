@@ -1,7 +1,7 @@
-// The game's real start-up, frame function, render pass and flip, headless under SDL's dummy
-// video driver and without frame pacing, played by a scripted day. Prints how long a frame's
-// work takes and how much memory the game holds; --soak plays a million frames and checks that
-// the memory held does not grow.
+// The game's real start-up and the very frame its loop runs (runFrame: events, input, update,
+// render and flip), headless under SDL's dummy video driver and without frame pacing, played by
+// a scripted day. Prints how long a frame's work takes and how much memory the game holds;
+// --soak plays a million frames and checks that the memory held does not grow.
 //
 //   quorvane_bench [--frames N] [--seed N]   a day of 10 000 frames by default
 //   quorvane_bench --soak [--frames N]       1 000 000 frames; exit 1 if the RSS grew by > 1 %
@@ -21,11 +21,9 @@
 #include "dayScript.h"
 #include "frameStats.h"
 #include "functions.h"
-#include "globals.h"
 #include "main.h"
 #include "memoryReadings.h"
 #include "play/PlayState.h"
-#include "render/scene.h"
 
 namespace {
 
@@ -68,19 +66,6 @@ double msBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-// One frame as the game's loop runs it, without the sleep: events, input and update, render
-// and flip. The day clock sees 33 ms per frame, as in a paced game.
-bool playFrame(PlayState& state, KeySnapshot keys, Uint32 now) {
-    while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT) {
-            state.quitRequested = true;
-        }
-    }
-    stepFrame(state, keys, now);
-    renderScreen(state);
-    return SDL_Flip(screen) != -1;
-}
-
 void printDay(const DayCounts& day) {
     std::printf("  the day: %d bus rides, %d subway rides, %d mail views, %d messages delivered,"
                 " %d battles of wits won and %d lost%s\n",
@@ -114,9 +99,10 @@ int main(int argc, char* argv[]) {
     long frame = 0;
     for (; frame < options.frames && !state->quitRequested; ++frame) {
         const KeySnapshot keys = script.nextKeys(*state);
+        // The day clock sees 33 ms a frame, as in the paced game.
         const Uint32 now = static_cast<Uint32>(frame) * FRAME_MS;
         const Clock::time_point begin = Clock::now();
-        if (!playFrame(*state, keys, now)) {
+        if (!runFrame(*state, keys, now)) {
             std::fprintf(stderr, "quorvane_bench: the flip failed: %s\n", SDL_GetError());
             return 1;
         }

@@ -64,16 +64,10 @@ void updatePlaying(PlayState& state, int dayClockMs) {
 // Returns 1 when the display cannot be flipped, 0 when a quit was requested.
 int runFrameLoop(PlayState& state) {
     while (!state.quitRequested) {
-        state.frameTimer.start();
-        const KeySnapshot keys = SDL_GetKeyState(nullptr);
-        while (SDL_PollEvent(&event)) {
-            if (event.type == SDL_QUIT) {
-                state.quitRequested = true;
-            }
-        }
-        stepFrame(state, keys, SDL_GetTicks());
-        renderScreen(state);
-        if (SDL_Flip(screen) == -1) {
+        // One reading of the clock starts the frame's stopwatch and is the day clock's now.
+        const Uint32 now = SDL_GetTicks();
+        state.frameTimer.start(now);
+        if (!runFrame(state, SDL_GetKeyState(nullptr), now)) {
             return 1;
         }
         const int delay = frameDelay(state.frameTimer.getTicks());
@@ -148,6 +142,17 @@ void stepFrame(PlayState& state, KeySnapshot keys, Uint32 now) {
     if (state.keyCooldown < 0) {
         state.keyCooldown = 0;
     }
+}
+
+bool runFrame(PlayState& state, KeySnapshot keys, Uint32 now) {
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            state.quitRequested = true;
+        }
+    }
+    stepFrame(state, keys, now);
+    renderScreen(state);
+    return SDL_Flip(screen) != -1;
 }
 
 int frameDelay(int elapsed) {

@@ -20,5 +20,10 @@ void setUpPlayState(PlayState& state);
 // count of this frame; the day clock is read from it.
 void stepFrame(PlayState& state, KeySnapshot keys, Uint32 now);
 
+// One drawn frame of the loop, without its pacing: drains the event queue (a close request
+// asks to quit), runs stepFrame, renders the screen and flips it. `keys` is the snapshot the
+// event drain keeps up to date. False when the flip fails.
+bool runFrame(PlayState& state, KeySnapshot keys, Uint32 now);
+
 // How long to sleep after a frame whose work took `elapsed` ms.
 int frameDelay(int elapsed);

@@ -5,10 +5,14 @@
 # Not in the sanitizer build: there the sanitizers' full stack walks deadlock inside Mesa's
 # software OpenGL, which SDL uses for a real window; the unit tests prove that build.
 if(NOT QUORVANE_SANITIZE)
-    foreach(case play_session missing_backdrop missing_font)
+    # Preloaded into the game by the runs that count its drawn frames.
+    add_library(quorvane_flip_log MODULE ${CMAKE_CURRENT_SOURCE_DIR}/e2e/flipLog.cpp)
+    target_link_libraries(quorvane_flip_log PRIVATE Quorvane::SDL)
+    target_compile_options(quorvane_flip_log PRIVATE -Wall -Wextra -Wpedantic)
+    foreach(case play_session money_runs_out missing_backdrop missing_font)
         add_test(NAME e2e.${case}
                  COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/e2e/player_runs.py ${case}
-                         $<TARGET_FILE:quorvane>
+                         $<TARGET_FILE:quorvane> $<TARGET_FILE:quorvane_flip_log>
                  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
         set_tests_properties(e2e.${case} PROPERTIES TIMEOUT 180)
     endforeach()
