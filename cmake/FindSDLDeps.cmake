@@ -1,4 +1,16 @@
 # SDL 1.2 and SDL_ttf 2.0: CMake's own find modules first, pkg-config or sdl-config after.
+if(EMSCRIPTEN)
+    # The browser build uses Emscripten's own JavaScript SDL and SDL_ttf, with the web layer
+    # of src/platform/web/ over them (cmake/Web.cmake); the host's libraries do not apply.
+    set(QUORVANE_WEB_DIR ${CMAKE_CURRENT_SOURCE_DIR}/src/platform/web)
+    add_library(Quorvane::SDL INTERFACE IMPORTED)
+    set_target_properties(Quorvane::SDL PROPERTIES
+        INTERFACE_COMPILE_OPTIONS "SHELL:-include ${QUORVANE_WEB_DIR}/sdlCompat.h"
+        INTERFACE_LINK_OPTIONS "SHELL:--js-library ${QUORVANE_WEB_DIR}/sdlWeb.js")
+    add_library(Quorvane::SDL_ttf INTERFACE IMPORTED)
+    return()
+endif()
+
 find_package(SDL QUIET)
 find_package(SDL_ttf QUIET)
 
