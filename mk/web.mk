@@ -21,3 +21,9 @@ web-site:
 web-play: web
 	@echo "Quorvane is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD_DIR)/site
+
+clean: clean-web
+
+.PHONY: clean-web
+clean-web:
+	rm -rf $(WEB_BUILD_DIR)

@@ -23,6 +23,8 @@ const path = require('path');
 const W = 640;
 const H = 480;
 const BROWSER = '/usr/bin/chromium';
+// ctest's SKIP_RETURN_CODE for this test.
+const SKIPPED = 77;
 // The rows above the buildings (sky and money), and where the player stands idle.
 const TOP_BAND = [0, 78];
 // Building tops and signs: only the street scrolling changes them.
@@ -268,9 +270,14 @@ async function aDay(browser, url, native) {
     throw new Failure('the street still scrolls after the page lost focus');
   }
   await page.keyboard.up('ArrowRight');
+  const [scrolled, scrollable] = await page.evaluate(() =>
+    [window.scrollY, document.documentElement.scrollHeight > window.innerHeight]);
   await page.keyboard.press('ArrowDown');
-  const scrolled = await page.evaluate(() => window.scrollY);
-  if (scrolled !== 0) throw new Failure('the arrow keys scrolled the page by ' + scrolled + ' px');
+  const scrolledAfter = await page.evaluate(() => window.scrollY);
+  if (!scrollable) throw new Failure('the page is too short to show whether arrows scroll it');
+  if (scrolled !== 0 || scrolledAfter !== 0) {
+    throw new Failure('the arrow keys scrolled the page by ' + Math.max(scrolled, scrolledAfter) + ' px');
+  }
 
   await holdUntilShows(page, 'ArrowUp', native.mail, MAIL_TOP_BAND, 'the list of errands');
   await sleep(500);
@@ -345,6 +352,12 @@ async function refusedFont(browser, url) {
 
 async function main() {
   const args = parseArgs(process.argv);
+  if (!fs.existsSync(BROWSER)) {
+    // Where the distribution packages no Chromium of its own (Ubuntu has only a snap).
+    console.log('skipped: no ' + BROWSER);
+    process.exitCode = SKIPPED;
+    return;
+  }
   const puppeteer = require(path.join(path.resolve(args.driver), 'node_modules', 'puppeteer-core'));
   const site = path.resolve(args.site);
   fs.mkdirSync(args.work, {recursive: true});
