@@ -9,21 +9,9 @@ set -euo pipefail
 source_dir=$1
 version=$2
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/common.sh"
 
-# Not the make that runs the tests: its flags and jobs are no business of this build.
-if ! env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$source_dir" deb BUILD_DIR="$work/build" \
-    >"$work/deb.log" 2>&1; then
-    tail -n 40 "$work/deb.log" >&2
-    echo "FAIL: make deb could not build the package" >&2
-    exit 1
-fi
+run_make "$source_dir" "$work/deb.log" deb BUILD_DIR="$work/build"
 deb=$work/build/quorvane_${version}_$(dpkg --print-architecture).deb
 if [ ! -f "$deb" ]; then
     echo "FAIL: no $(basename "$deb"); make deb made: $(ls "$work/build")" >&2

@@ -6,26 +6,12 @@
 set -euo pipefail
 source_dir=$1
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-run_make() {
-    # Not the make that runs the tests: its flags and jobs are no business of this one.
-    if ! env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$source_dir" "$@" BUILD_DIR="$work/build" \
-        CMAKE_FLAGS=-DBUILD_TESTING=OFF >"$work/make.log" 2>&1; then
-        tail -n 40 "$work/make.log" >&2
-        echo "FAIL: make $1 failed" >&2
-        exit 1
-    fi
-}
+source "$(dirname "$0")/common.sh"
 
 prefix="$work/games & \$tuff"
 # make reads $$ as one $.
-run_make install PREFIX="${prefix//\$/\$\$}"
+run_make "$source_dir" "$work/install.log" install BUILD_DIR="$work/build" \
+    CMAKE_FLAGS=-DBUILD_TESTING=OFF PREFIX="${prefix//\$/\$\$}"
 
 desktop=$prefix/share/applications/quorvane.desktop
 if [ -f "$desktop" ]; then
@@ -45,7 +31,7 @@ for program in games/quorvane lib/games/quorvane/quorvane lib/games/quorvane/quo
     [ -x "$prefix/$program" ] || fail "no executable $program under the prefix"
 done
 
-run_make uninstall
+run_make "$source_dir" "$work/uninstall.log" uninstall BUILD_DIR="$work/build"
 left=$(find "$prefix" -not -type d)
 [ -z "$left" ] || fail "make uninstall left: $left"
 for own in lib/games/quorvane share/games/quorvane share/doc/quorvane; do

@@ -5,9 +5,10 @@
 #   reproducible-deb.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$1
+# The time stamps must come from the commit, as they do for a packager.
+unset SOURCE_DATE_EPOCH
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/common.sh"
 if ! commit=$(git -C "$source_dir" rev-parse --verify HEAD 2>/dev/null); then
     echo "SKIP: $source_dir is no git checkout with a commit to build twice"
     exit 77
@@ -16,12 +17,7 @@ fi
 build() { # folder umask
     git clone --quiet --no-hardlinks "$source_dir" "$1"
     git -C "$1" checkout --quiet "$commit"
-    if ! (umask "$2" && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL -u SOURCE_DATE_EPOCH \
-        make -C "$1" deb >"$1.log" 2>&1); then
-        tail -n 40 "$1.log" >&2
-        echo "FAIL: make deb failed in $1" >&2
-        exit 1
-    fi
+    (umask "$2" && run_make "$1" "$1.log" deb) || exit 1
 }
 build "$work/first" 022
 # A later second, and a file time that is not the first clone's.
