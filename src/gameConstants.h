@@ -25,6 +25,18 @@ const int WAIT_NO = 0;
 const int WAIT_LEFT = 1;
 const int WAIT_RIGHT = 2;
 
+// Where the bus is: none, eastbound (it comes from the west) or westbound.
+const int BUS_NONE = 0;
+const int BUS_EASTBOUND = 1;
+const int BUS_WESTBOUND = 2;
+
+// Which way the player faces.
+const int FACING_LEFT = 1;
+const int FACING_RIGHT = 2;
+
+// Frames of the walk cycle, in each of the two walk sheets.
+const int WALK_FRAME_COUNT = 8;
+
 // Errand kinds and status (a done errand is 2, not 1).
 const int MISSION_MSG = 1;
 const int MISSION_MEET = 2;
@@ -43,3 +55,7 @@ const int MAIL_KEY_COOLDOWN = 15;
 
 // Every frame lasts at least this long.
 const int FRAME_MS = 33;
+
+// The window, and the column the player stands on: world x = cameraX + PLAYER_COLUMN.
+const int SCREEN_WIDTH = 640;
+const int PLAYER_COLUMN = 320;

@@ -15,8 +15,13 @@
 #include "play/errands.h"
 #include "play/walking.h"
 #include "render/scene.h"
+#include "streetLayout.h"
 
 namespace {
+
+// A frame of the walk sheets.
+const int WALK_FRAME_WIDTH = 59;
+const int WALK_FRAME_HEIGHT = 94;
 
 void handleTitleKeys(PlayState& state, KeySnapshot keys) {
     if (state.keyCooldown != 0) {
@@ -99,15 +104,13 @@ void setUpClipsSigns(SDL_Rect* clips, int count, int width, int height) {
 }
 
 void setUpPlayState(PlayState& state) {
-    setUpClips(state.playerClips, 8, 59, 94);
-    setUpClips(state.topClips, 4, 259, 85);
-    setUpClips(state.baseClips, 3, 259, 145);
-    setUpClipsSigns(state.signClips, SIGN_COUNT, 138, 30);
-    const int signOffsetX[4] = {61, 61, 116, 60};
-    const int signOffsetY[4] = {48, 48, 52, 40};
-    for (int tv = 0; tv < 4; ++tv) {
-        state.signOffsetX[tv] = signOffsetX[tv];
-        state.signOffsetY[tv] = signOffsetY[tv];
+    setUpClips(state.playerClips, WALK_FRAME_COUNT, WALK_FRAME_WIDTH, WALK_FRAME_HEIGHT);
+    setUpClips(state.topClips, TOP_VARIANT_COUNT, BUILDING_WIDTH, TOP_HEIGHT);
+    setUpClips(state.baseClips, BASE_VARIANT_COUNT, BUILDING_WIDTH, BASE_HEIGHT);
+    setUpClipsSigns(state.signClips, SIGN_COUNT, SIGN_WIDTH, SIGN_HEIGHT);
+    for (int tv = 0; tv < TOP_VARIANT_COUNT; ++tv) {
+        state.signOffsetX[tv] = SIGN_OFFSET_X[tv];
+        state.signOffsetY[tv] = SIGN_OFFSET_Y[tv];
     }
     // The random draws: districts, then the city, then the first errands.
     fillContentTables(state.content);

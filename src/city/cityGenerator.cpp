@@ -22,9 +22,9 @@ void generateCity(PlayState& state) {
                 state.blockType[d][b] = BLOCK_SUBWAY;
                 continue;
             }
-            state.topVariant[d][b] = rand() % 4;
-            state.baseVariant[d][b] = rand() % 3;
-            const int kind = storeNext ? rand() % STORE_COUNT : STORE_COUNT + rand() % 3;
+            state.topVariant[d][b] = rand() % TOP_VARIANT_COUNT;
+            state.baseVariant[d][b] = rand() % BASE_VARIANT_COUNT;
+            const int kind = storeNext ? rand() % STORE_COUNT : STORE_COUNT + rand() % FILLER_COUNT;
             state.blockType[d][b] = kind;
             storeNext = !storeNext;
             if (kind < STORE_COUNT) {
@@ -36,20 +36,20 @@ void generateCity(PlayState& state) {
 
 void layOutStreet(PlayState& state) {
     for (int d = 0; d < DISTRICT_COUNT; ++d) {
-        state.blockX[d][0] = 50;
+        state.blockX[d][0] = FIRST_BLOCK_X;
         for (int b = 1; b < BLOCK_COUNT; ++b) {
             state.blockX[d][b] =
-                state.blockX[d][b - 1] + 50 + blockWidth(state.blockType[d][b - 1]);
+                state.blockX[d][b - 1] + blockWidth(state.blockType[d][b - 1]) + PAVEMENT_WIDTH;
         }
     }
 }
 
 int blockWidth(int kind) {
     if (kind == BLOCK_BUS_STOP) {
-        return 29;
+        return BUS_STOP_WIDTH;
     }
     if (kind == BLOCK_SUBWAY) {
-        return 139;
+        return SUBWAY_WIDTH;
     }
     return BUILDING_WIDTH;
 }

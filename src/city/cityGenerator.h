@@ -10,7 +10,7 @@ void clearStores(PlayState& state);
 // stands (its last occurrence).
 void generateCity(PlayState& state);
 
-// World x of every block: 50 px of pavement between neighbours, the first at 50.
+// World x of every block: pavement between neighbours, the first at FIRST_BLOCK_X.
 void layOutStreet(PlayState& state);
 
 int blockWidth(int kind);

@@ -11,11 +11,14 @@
 const int ERRAND_COUNT = 3;
 
 // The fixed vocabulary of the game, filled once at start-up.
+const int MESSAGE_COUNT = 9;
+const int DISTRICT_NAME_COUNT = 9;
+const int CHARACTER_COUNT = 10;
 struct ContentTables {
-    std::string messageLines[9];
-    std::string districtNames[9];
+    std::string messageLines[MESSAGE_COUNT];
+    std::string districtNames[DISTRICT_NAME_COUNT];
     std::string storeNames[STORE_COUNT];
-    std::string characterNames[10];
+    std::string characterNames[CHARACTER_COUNT];
 };
 
 // Where a store stands; district -1 when it stands nowhere.
@@ -37,12 +40,12 @@ struct Errand {
 // All game state but what SDL hands out. Each group is owned by one set of rules.
 struct PlayState {
     // Sprite-sheet clips and sign offsets by building top, filled at start-up.
-    SDL_Rect playerClips[8] = {};
-    SDL_Rect topClips[4] = {};
-    SDL_Rect baseClips[3] = {};
+    SDL_Rect playerClips[WALK_FRAME_COUNT] = {};
+    SDL_Rect topClips[TOP_VARIANT_COUNT] = {};
+    SDL_Rect baseClips[BASE_VARIANT_COUNT] = {};
     SDL_Rect signClips[SIGN_COUNT] = {};
-    int signOffsetX[4] = {};
-    int signOffsetY[4] = {};
+    int signOffsetX[TOP_VARIANT_COUNT] = {};
+    int signOffsetY[TOP_VARIANT_COUNT] = {};
 
     // Frame loop.
     int keyCooldown = 0;
@@ -64,8 +67,8 @@ struct PlayState {
 
     // Walking and the camera.
     int cameraX = 0;
-    int playerX = 320;
-    int facing = 2;
+    int playerX = PLAYER_COLUMN;
+    int facing = FACING_RIGHT;
     int moving = 0;
     int walkFrame = 0;
     int animTick = 0;
@@ -73,7 +76,7 @@ struct PlayState {
 
     // The bus.
     int busWait = WAIT_NO;
-    int busDirection = 0;
+    int busDirection = BUS_NONE;
     int busX = 0;
     bool busArriving = false;
     int busDwellTimer = 0;

@@ -23,11 +23,11 @@ void offer(PlayState& state, int action, const char* prompt) {
 void selectPlaceAction(PlayState& state) {
     if (state.inSubway) {
         appendSubwayPrompt(state);
-    } else if (inZone(state, WEST_STOP_BLOCK, 29) && state.busDirection == 0) {
+    } else if (inZone(state, WEST_STOP_BLOCK, BUS_STOP_WIDTH) && state.busDirection == BUS_NONE) {
         offer(state, ACTION_BUSLEFT, "Press A to wait for the bus.");
-    } else if (inZone(state, EAST_STOP_BLOCK, 29) && state.busDirection == 0) {
+    } else if (inZone(state, EAST_STOP_BLOCK, BUS_STOP_WIDTH) && state.busDirection == BUS_NONE) {
         offer(state, ACTION_BUSRIGHT, "Press A to wait for the bus.");
-    } else if (inZone(state, SUBWAY_BLOCK, 139) && !state.onBus) {
+    } else if (inZone(state, SUBWAY_BLOCK, SUBWAY_WIDTH) && !state.onBus) {
         offer(state, ACTION_ENTERSUBWAY, "Press A to enter the subway.");
     } else if (state.onBus) {
         offer(state, ACTION_OFFBUS, "Press A to get off the bus.");
@@ -60,7 +60,7 @@ void selectErrandAction(PlayState& state) {
 void selectAction(PlayState& state) {
     state.promptLine.clear();
     selectPlaceAction(state);
-    if (state.busWait != WAIT_NO && state.busDirection == 0) {
+    if (state.busWait != WAIT_NO && state.busDirection == BUS_NONE) {
         state.pendingAction = ACTION_ENDWAIT;
         state.promptLine.clear();
         state.promptLine.append("Indecisive?  Press A to stop waiting on the bus.");

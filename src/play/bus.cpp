@@ -1,13 +1,17 @@
 #include "play/bus.h"
 
-const int BUS_EASTBOUND = 1;
-const int BUS_WESTBOUND = 2;
+// A called bus sets out at every tenth minute of the dial; the eastbound one from this far west
+// of the screen's left edge, the westbound one from just beyond its right edge.
+const int BUS_INTERVAL_MINUTES = 10;
+const int EASTBOUND_START_BEFORE_SCREEN = 350;
+// Pixels a frame: the bus on its way to the stop, and the camera while the player rides.
 const int BUS_SPEED = 7;
 const int RIDE_SPEED = 12;
 // The bus stops with its left edge this far west of the player.
 const int STOP_OFFSET = 150;
 const int DWELL_FRAMES = 20;
 const int BUS_FARE = 2;
+// The ride ends once the camera has passed these.
 const int EASTBOUND_RIDE_END = 6400;
 const int WESTBOUND_RIDE_END = -10;
 
@@ -20,16 +24,16 @@ void board(PlayState& state) {
 }
 
 void sendCalledBus(PlayState& state) {
-    if (state.clockMinute % 10 != 0) {
+    if (state.clockMinute % BUS_INTERVAL_MINUTES != 0) {
         return;
     }
     if (state.busWait == WAIT_LEFT) {
-        state.busX = state.cameraX - 350;
+        state.busX = state.cameraX - EASTBOUND_START_BEFORE_SCREEN;
         state.busDirection = BUS_EASTBOUND;
         state.busArriving = true;
         state.busWait = WAIT_NO;
     } else if (state.busWait == WAIT_RIGHT) {
-        state.busX = state.cameraX + 640;
+        state.busX = state.cameraX + SCREEN_WIDTH;
         state.busDirection = BUS_WESTBOUND;
         state.busArriving = true;
         state.busWait = WAIT_NO;
@@ -55,7 +59,7 @@ void approach(PlayState& state, int step) {
 
 void endRide(PlayState& state) {
     state.onBus = false;
-    state.busDirection = 0;
+    state.busDirection = BUS_NONE;
 }
 
 } // namespace
@@ -74,7 +78,7 @@ void getOffBus(PlayState& state) {
 
 void updateBus(PlayState& state) {
     sendCalledBus(state);
-    if (state.busDirection == 0) {
+    if (state.busDirection == BUS_NONE) {
         return;
     }
     if (state.busDirection == BUS_EASTBOUND && !state.onBus) {

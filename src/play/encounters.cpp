@@ -17,7 +17,7 @@ void handleReactionKey(PlayState& state, KeySnapshot keys) {
 void updateEncounter(PlayState& state) {
     if (state.moving == 1 && !state.onBus && state.encounterPhase == RAND_NO &&
         rand() % ENCOUNTER_ODDS == ENCOUNTER_ROLL) {
-        state.challenger = rand() % 10;
+        state.challenger = rand() % CHARACTER_COUNT;
         state.moving = 0;
         state.encounterTimer = CHALLENGE_FRAMES;
         state.encounterPhase = RAND_WAIT;

@@ -19,7 +19,7 @@ void drawErrand(PlayState& state, int slot, int meetHour) {
         errand.meetMinute = rand() % 60;
     } else {
         errand.kind = MISSION_MSG;
-        errand.message = rand() % 9;
+        errand.message = rand() % MESSAGE_COUNT;
     }
     errand.store = pickErrandStore(state);
     errand.status = COMPLETE_NO;

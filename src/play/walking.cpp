@@ -1,8 +1,19 @@
 #include "play/walking.h"
 
 const int WALK_SPEED = 4;
-const int FACING_LEFT = 1;
-const int FACING_RIGHT = 2;
+// The wrap zones, above their first bound and up to their second: world x -49..49 at the west
+// end of the street and 6881..6979 at the east end.
+const int WEST_WRAP_ABOVE = -50;
+const int WEST_WRAP_UP_TO = 49;
+const int EAST_WRAP_ABOVE = 6880;
+const int EAST_WRAP_UP_TO = 6979;
+// Where a wrap puts the camera: the player stands at world x 6870 of the district to the west,
+// 11 px short of its east wrap zone, or at 60 of the one to the east, 11 px past its west one.
+const int CAMERA_AFTER_WEST_WRAP = 6550;
+const int CAMERA_AFTER_EAST_WRAP = -260;
+// The animation tick counts 0..999 round; the walk cycle moves on every second tick.
+const int LAST_ANIM_TICK = 999;
+const int TICKS_PER_WALK_FRAME = 2;
 
 bool freeToWalk(const PlayState& state) {
     return state.busWait == WAIT_NO && !state.onBus && !state.mailOpen &&
@@ -24,28 +35,28 @@ void handleWalkKeys(PlayState& state, KeySnapshot keys) {
 }
 
 void syncPlayerX(PlayState& state) {
-    state.playerX = state.cameraX + 320;
+    state.playerX = state.cameraX + PLAYER_COLUMN;
 }
 
 void wrapDistrict(PlayState& state) {
-    if (state.playerX > -50 && state.playerX <= 49) {
+    if (state.playerX > WEST_WRAP_ABOVE && state.playerX <= WEST_WRAP_UP_TO) {
         state.currentDistrict = previousDistrict(state.currentDistrict);
-        state.cameraX = 6550;
-    } else if (state.playerX > 6880 && state.playerX <= 6979) {
+        state.cameraX = CAMERA_AFTER_WEST_WRAP;
+    } else if (state.playerX > EAST_WRAP_ABOVE && state.playerX <= EAST_WRAP_UP_TO) {
         state.currentDistrict = nextDistrict(state.currentDistrict);
-        state.cameraX = -260;
+        state.cameraX = CAMERA_AFTER_EAST_WRAP;
     }
 }
 
 void advanceWalkAnimation(PlayState& state) {
     state.animTick += 1;
-    if (state.animTick > 999) {
+    if (state.animTick > LAST_ANIM_TICK) {
         state.animTick = 0;
     }
-    if (state.animTick % 2 == 0) {
+    if (state.animTick % TICKS_PER_WALK_FRAME == 0) {
         state.walkFrame += 1;
     }
-    if (state.walkFrame > 7) {
+    if (state.walkFrame >= WALK_FRAME_COUNT) {
         state.walkFrame = 0;
     }
 }

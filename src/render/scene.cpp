@@ -9,28 +9,35 @@
 
 namespace {
 
+// Screen rows of the player figure and the bus, and the corner of the encounter card.
+const int PLAYER_Y = 235;
+const int BUS_Y = 244;
+const int CARD_X = 192;
+const int CARD_Y = 150;
+
 void drawBuilding(PlayState& state, int d, int b, int sx) {
     const int tv = state.topVariant[d][b];
     const int bv = state.baseVariant[d][b];
-    drawImage(sx, 78, buildingTops, screen, &state.topClips[tv]);
-    drawImage(sx, 163, buildingBottoms, screen, &state.baseClips[bv]);
-    drawImage(sx + state.signOffsetX[tv], 75 + state.signOffsetY[tv], signs, screen,
+    drawImage(sx, TOP_Y, buildingTops, screen, &state.topClips[tv]);
+    drawImage(sx, BASE_Y, buildingBottoms, screen, &state.baseClips[bv]);
+    drawImage(sx + state.signOffsetX[tv], SIGN_Y + state.signOffsetY[tv], signs, screen,
               &state.signClips[state.blockType[d][b]]);
 }
 
 void drawPlayerFigure(PlayState& state) {
-    const bool facingLeft = state.facing == 1;
+    const bool facingLeft = state.facing == FACING_LEFT;
     if (state.moving == 0) {
         if (facingLeft) {
-            drawImage(313, 235, idleLeft, screen, nullptr);
+            drawImage(313, PLAYER_Y, idleLeft, screen, nullptr);
         } else {
-            drawImage(312, 235, idleRight, screen, nullptr);
+            drawImage(312, PLAYER_Y, idleRight, screen, nullptr);
         }
     } else if (facingLeft) {
         // The left sheet runs from its last frame backwards.
-        drawImage(289, 235, playerLeft, screen, &state.playerClips[7 - state.walkFrame]);
+        drawImage(289, PLAYER_Y, playerLeft, screen,
+                  &state.playerClips[WALK_FRAME_COUNT - 1 - state.walkFrame]);
     } else {
-        drawImage(295, 235, player, screen, &state.playerClips[state.walkFrame]);
+        drawImage(295, PLAYER_Y, player, screen, &state.playerClips[state.walkFrame]);
     }
 }
 
@@ -95,14 +102,14 @@ void drawStreet(PlayState& state) {
     for (int b = 0; b < BLOCK_COUNT; ++b) {
         const int x = state.blockX[d][b];
         // Every block is culled as if it were a building, 259 px wide.
-        if (x + BUILDING_WIDTH <= state.cameraX || x >= state.cameraX + 640) {
+        if (x + BUILDING_WIDTH <= state.cameraX || x >= state.cameraX + SCREEN_WIDTH) {
             continue;
         }
         const int sx = x - state.cameraX;
         if (state.blockType[d][b] == BLOCK_BUS_STOP) {
-            drawImage(sx, 217, busSign, screen, nullptr);
+            drawImage(sx, BUS_SIGN_Y, busSign, screen, nullptr);
         } else if (state.blockType[d][b] == BLOCK_SUBWAY) {
-            drawImage(sx, 274, subwayEntrance, screen, nullptr);
+            drawImage(sx, SUBWAY_ENTRANCE_Y, subwayEntrance, screen, nullptr);
         } else {
             drawBuilding(state, d, b, sx);
         }
@@ -125,10 +132,10 @@ void drawBuses(PlayState& state) {
     if (state.onBus) {
         return;
     }
-    if (state.busDirection == 1) {
-        drawImage(state.busX - state.cameraX, 244, busRight, screen, nullptr);
-    } else if (state.busDirection == 2) {
-        drawImage(state.busX - state.cameraX, 244, bus, screen, nullptr);
+    if (state.busDirection == BUS_EASTBOUND) {
+        drawImage(state.busX - state.cameraX, BUS_Y, busRight, screen, nullptr);
+    } else if (state.busDirection == BUS_WESTBOUND) {
+        drawImage(state.busX - state.cameraX, BUS_Y, bus, screen, nullptr);
     }
 }
 
@@ -138,15 +145,15 @@ void drawEncounterOverlay(PlayState& state) {
     }
     switch (state.encounterPhase) {
     case RAND_WAIT:
-        drawImage(192, 150, randencReady, screen, nullptr);
+        drawImage(CARD_X, CARD_Y, randencReady, screen, nullptr);
         drawEncounterText(state);
         break;
     case RAND_PLAY:
         // The reaction window shows no text.
-        drawImage(192, 150, randencPress, screen, nullptr);
+        drawImage(CARD_X, CARD_Y, randencPress, screen, nullptr);
         break;
     case RAND_RESULT:
-        drawImage(192, 150, randencResult, screen, nullptr);
+        drawImage(CARD_X, CARD_Y, randencResult, screen, nullptr);
         drawEncounterText(state);
         break;
     default:

@@ -1,17 +1,20 @@
 """The sign sheet: 30 boards of 138 x 30 stacked top to bottom. Boards 0 to 26
 carry the store names, read from the game's own content table so that the
-signs and the errand texts always agree; 27 to 29 are the unnamed fillers."""
+signs and the errand texts always agree; 27 to 29 are the unnamed fillers.
+Their numbers come from the game's street layout (street.LAYOUT)."""
 
 import os
 import re
 
 from canvas import Canvas, text_width
+from street import LAYOUT
 
-WIDTH, HEIGHT = 138, 30
-COUNT = 30
+WIDTH, HEIGHT = LAYOUT.SIGN_WIDTH, LAYOUT.SIGN_HEIGHT
+COUNT = LAYOUT.SIGN_COUNT
 CONTENT_TABLES = os.path.join(
     os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "city", "contentTables.cpp"
 )
+STORE_TABLE = "const char* const STORE_NAMES[STORE_COUNT] = {"
 
 # board, border, lettering, lettering shadow
 STYLES = {
@@ -39,15 +42,27 @@ STORE_STYLES = [
 
 
 def store_names(path=CONTENT_TABLES):
-    """The store names as the game fills them, in store-id order."""
+    """The store names as the game fills them, in store-id order, from its table STORE_NAMES:
+    string literals without escapes, a comma after each but perhaps the last. Anything else in
+    the table is an error, so that no name is misread."""
     with open(path, encoding="utf-8") as f:
         source = f.read()
-    body = re.search(r"void fillStoreNames\(.*?\{(.*?)\n\}", source, re.S)
-    if body is None:
-        raise ValueError("%s: no fillStoreNames" % path)
-    names = re.findall(r'"((?:[^"\\]|\\.)*)"', body.group(1))
-    if len(names) != 27:
-        raise ValueError("%s: expected 27 store names, found %d" % (path, len(names)))
+    if source.count(STORE_TABLE) != 1:
+        raise ValueError("%s: expected one table %s" % (path, STORE_TABLE))
+    item = re.compile(r'\s*"([^"\\\n]*)"\s*(?:,|(?=\}))')
+    end = re.compile(r"\s*\};")
+    at = source.index(STORE_TABLE) + len(STORE_TABLE)
+    names = []
+    while not end.match(source, at):
+        name = item.match(source, at)
+        if name is None:
+            raise ValueError("%s: STORE_NAMES holds more than plain string literals: %r..."
+                             % (path, source[at:at + 40].strip()))
+        names.append(name.group(1))
+        at = name.end()
+    if len(names) != LAYOUT.STORE_COUNT:
+        raise ValueError("%s: expected %d store names, found %d"
+                         % (path, LAYOUT.STORE_COUNT, len(names)))
     return names
 
 
@@ -143,7 +158,7 @@ def sheet():
     c = Canvas(WIDTH, HEIGHT * COUNT)
     for k, name in enumerate(store_names()):
         store_sign(c, HEIGHT * k, name, STORE_STYLES[k])
-    flower_box(c, HEIGHT * 27)
-    balcony(c, HEIGHT * 28)
-    clock(c, HEIGHT * 29)
+    fillers = (flower_box, balcony, clock)
+    for k, filler in enumerate(fillers, LAYOUT.STORE_COUNT):
+        filler(c, HEIGHT * k)
     return c
