@@ -2,7 +2,8 @@
 
 #include <SDL.h>
 
-// Starts SDL, opens the 640 x 480 window and starts the font library.
+// Starts SDL, opens the 640 x 480 window and starts the font library. False also when SDL
+// finds no display to show the window on and has fallen back to drawing into memory.
 bool init();
 
 // Loads the 22 images (a missing one stays null) and the font. False when the font
