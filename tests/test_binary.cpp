@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/inotify.h>
 #include <sys/wait.h>
@@ -15,6 +14,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "openedFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -111,23 +112,7 @@ class GameProcess : public ::testing::Test {
 
     // Names of the files in media/ opened since the last call, waiting up to `waitMs` for
     // the first one.
-    std::vector<std::string> openedFiles(int waitMs = 0) {
-        std::vector<std::string> names;
-        pollfd ready = {watch, POLLIN, 0};
-        if (poll(&ready, 1, waitMs) <= 0) {
-            return names;
-        }
-        alignas(inotify_event) char buffer[4096];
-        ssize_t length;
-        while ((length = read(watch, buffer, sizeof buffer)) > 0) {
-            for (char* at = buffer; at < buffer + length;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(at);
-                names.push_back(event->len > 0 ? event->name : "media/");
-                at += sizeof(inotify_event) + event->len;
-            }
-        }
-        return names;
-    }
+    std::vector<std::string> openedFiles(int waitMs = 0) { return readOpenedFiles(watch, waitMs); }
 
     // The exit code, or -1 when the game was ended by a signal or has not ended within
     // half a minute (a hung game must not hang the suite).

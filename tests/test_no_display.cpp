@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/inotify.h>
@@ -16,6 +15,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "openedFiles.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -114,23 +115,7 @@ class NoDisplay : public ::testing::TestWithParam<DisplayCase> {
     }
 
     // Media files opened so far, waiting up to `waitMs` for the first.
-    std::vector<std::string> opened(int waitMs) {
-        std::vector<std::string> names;
-        pollfd ready = {watch, POLLIN, 0};
-        if (poll(&ready, 1, waitMs) <= 0) {
-            return names;
-        }
-        alignas(inotify_event) char buffer[4096];
-        ssize_t length;
-        while ((length = read(watch, buffer, sizeof buffer)) > 0) {
-            for (char* at = buffer; at < buffer + length;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(at);
-                names.push_back(event->len > 0 ? event->name : "media/");
-                at += sizeof(inotify_event) + event->len;
-            }
-        }
-        return names;
-    }
+    std::vector<std::string> opened(int waitMs) { return readOpenedFiles(watch, waitMs); }
 
     bool opensFont() {
         const Clock::time_point deadline = Clock::now() + std::chrono::seconds(30);
