@@ -14,6 +14,13 @@
 #include "main.h"
 #include "play/PlayState.h"
 
+// World x of the player standing in front of each place of every district's street, and on
+// the open street where the day begins.
+const int AT_WEST_STOP = 368;
+const int AT_EAST_STOP = 6512;
+const int AT_ENTRANCE = 3280;
+const int ON_OPEN_STREET = 320;
+
 // A keyboard snapshot that tests fill by hand, with the game's KEY_ indices.
 struct Keys {
     Uint8 down[KEY_SNAPSHOT_SIZE] = {};

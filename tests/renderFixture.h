@@ -27,7 +27,7 @@ struct FixtureImage {
 const int WINDOW_TOP = 80;
 const int WINDOW_BOTTOM = 120;
 
-inline const FixtureImage fixtureImages[] = {
+inline constexpr FixtureImage fixtureImages[] = {
     {"bg", &bg, 1, 640, 480, false},
     {"idleRight", &idleRight, 1, 20, 94, false},
     {"idleLeft", &idleLeft, 1, 20, 94, false},
@@ -60,16 +60,51 @@ inline const FixtureImage fixtureImages[] = {
     {"mission3textDisp", &mission3textDisp, 1, 60, 8, false},
     {"randencTextDisp", &randencTextDisp, 1, 60, 8, false},
 };
-const int FIXTURE_COUNT = sizeof(fixtureImages) / sizeof(fixtureImages[0]);
+constexpr int FIXTURE_COUNT = sizeof(fixtureImages) / sizeof(fixtureImages[0]);
 
 inline bool isWindowedOverlay(const FixtureImage& image) {
     return image.surface == &busInterior || image.surface == &subwayStation ||
            image.surface == &mail;
 }
 
-// Blue 90 marks a fixture; no text colour of the game has it.
+// A fixture's colour: red tells the picture, green the frame of its sheet, and blue 90 marks a
+// fixture (no text colour of the game has it).
+const int FIXTURE_BLUE = 90;
+constexpr int fixtureRed(int image) {
+    return 16 + 8 * image;
+}
+constexpr int fixtureGreen(int frame) {
+    return 8 + 8 * frame;
+}
+
+constexpr int mostFixtureFrames() {
+    int most = 0;
+    for (const FixtureImage& image : fixtureImages) {
+        most = image.frames > most ? image.frames : most;
+    }
+    return most;
+}
+static_assert(fixtureRed(FIXTURE_COUNT - 1) <= 255, "every picture needs a red of its own");
+static_assert(fixtureGreen(mostFixtureFrames() - 1) <= 255, "every frame needs a green of its own");
+
 inline SDL_Color fixtureColour(int image, int frame) {
-    return SDL_Color{static_cast<Uint8>(40 + 8 * image), static_cast<Uint8>(8 + 8 * frame), 90, 0};
+    return SDL_Color{static_cast<Uint8>(fixtureRed(image)), static_cast<Uint8>(fixtureGreen(frame)),
+                     FIXTURE_BLUE, 0};
+}
+
+// The picture and frame a fixture colour stands for: "player[3]", "bg", or "" for a colour that
+// is no fixture's.
+inline std::string fixtureNamed(SDL_Color c) {
+    const int image = (c.r - fixtureRed(0)) / 8;
+    const int frame = (c.g - fixtureGreen(0)) / 8;
+    if (c.b != FIXTURE_BLUE || c.r < fixtureRed(0) || c.g < fixtureGreen(0) ||
+        c.r != fixtureRed(image) || c.g != fixtureGreen(frame) || image >= FIXTURE_COUNT ||
+        frame >= fixtureImages[image].frames) {
+        return "";
+    }
+    const FixtureImage& named = fixtureImages[image];
+    return named.frames > 1 ? std::string(named.name) + "[" + std::to_string(frame) + "]"
+                            : std::string(named.name);
 }
 
 // Holds a second reference to a text slot's surface, so that the surface outlives the slot
@@ -175,7 +210,8 @@ class RenderTest : public ::testing::Test {
         return c;
     }
 
-    // What was drawn last at (x, y): "bg", "player[3]", "text", "text2" or "nothing".
+    // What was drawn last at (x, y): "bg", "player[3]", "text", "text2", "nothing", or the
+    // colour when it is none of these.
     static std::string at(int x, int y) {
         const SDL_Color c = pixelAt(x, y);
         if (c.r == 0 && c.g == 0 && c.b == 0) {
@@ -187,11 +223,9 @@ class RenderTest : public ::testing::Test {
         if (c.r == textColor2.r && c.g == textColor2.g && c.b == textColor2.b) {
             return "text2";
         }
-        if (c.b == 90 && (c.r - 40) % 8 == 0 && (c.g - 8) % 8 == 0) {
-            const FixtureImage& image = fixtureImages[(c.r - 40) / 8];
-            const int frame = (c.g - 8) / 8;
-            return image.frames > 1 ? std::string(image.name) + "[" + std::to_string(frame) + "]"
-                                    : std::string(image.name);
+        const std::string fixture = fixtureNamed(c);
+        if (!fixture.empty()) {
+            return fixture;
         }
         return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," +
                std::to_string(c.b) + ")";

@@ -13,12 +13,6 @@ const char* const STOP_WAITING_PROMPT = "Indecisive?  Press A to stop waiting on
 const char* const ENTER_PROMPT = "Press A to enter the subway.";
 const char* const NO_ACTION_PROMPT = "No action for A key.";
 
-// World x of the player standing in front of each place of the street.
-const int AT_WEST_STOP = 368;
-const int AT_EAST_STOP = 6512;
-const int AT_ENTRANCE = 3280;
-const int ON_OPEN_STREET = 320;
-
 std::string prompt(const Game& game) {
     return game.state.promptLine.str();
 }

@@ -9,10 +9,6 @@ namespace {
 
 const char* const GET_OFF_PROMPT = "Press A to get off the bus.";
 
-// World x of the player standing in front of each stop.
-const int AT_WEST_STOP = 368;
-const int AT_EAST_STOP = 6512;
-
 // The bus from the west runs east (1), the one from the east runs west (2).
 struct Stop {
     const char* name;

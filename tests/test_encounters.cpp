@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "caseName.h"
 #include "gameDriver.h"
 
 namespace {
@@ -52,10 +52,15 @@ int phaseAfterFrame(int frame, int reactionFrames) {
     return RAND_NO;
 }
 
-class EncounterFrames : public testing::TestWithParam<int> {};
+struct WindowCase {
+    const char* name;
+    int reactionFrames;
+};
+
+class EncounterFrames : public testing::TestWithParam<WindowCase> {};
 
 TEST_P(EncounterFrames, ChallengeWindowAndResultLastFiftyFourTAndSixtyFrames) {
-    const int reaction = GetParam();
+    const int reaction = GetParam().reactionFrames;
     const unsigned seed = encounterSeed(reaction);
     ASSERT_NE(seed, 0u);
     Game game;
@@ -79,17 +84,16 @@ TEST_P(EncounterFrames, ChallengeWindowAndResultLastFiftyFourTAndSixtyFrames) {
     EXPECT_EQ(state.cameraX, 8);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReactionFrames, EncounterFrames, testing::Values(5, 6, 7));
+INSTANTIATE_TEST_SUITE_P(ReactionFrames, EncounterFrames,
+                         testing::Values(WindowCase{"Five", 5}, WindowCase{"Six", 6},
+                                         WindowCase{"Seven", 7}),
+                         CaseName());
 
 struct ReactionCase {
     const char* name;
     std::function<bool(int frame)> aHeld;
     bool won;
 };
-
-void PrintTo(const ReactionCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
 
 const int REACTION = 6;
 
@@ -129,14 +133,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReactionCase{"OnlyInFrame55", [](int frame) { return frame == 55; }, true},
         ReactionCase{"OnlyInFrame54PlusT", [](int frame) { return frame == 54 + REACTION; }, true},
         ReactionCase{"OnlyAfterTheWindow", [](int frame) { return frame > 54 + REACTION; }, false}),
-    [](const testing::TestParamInfo<ReactionCase>& testCase) {
-        return std::string(testCase.param.name);
-    });
+    CaseName());
 
-class LostEncounter : public testing::TestWithParam<int> {};
+struct MoneyCase {
+    const char* name;
+    int money;
+};
+
+class LostEncounter : public testing::TestWithParam<MoneyCase> {};
 
 TEST_P(LostEncounter, EndsTheDayInItsFrameWhenItTakesTheLastDollars) {
-    const int money = GetParam();
+    const int money = GetParam().money;
     Game game;
     PlayState& state = game.state;
     state.money = money;
@@ -147,7 +154,10 @@ TEST_P(LostEncounter, EndsTheDayInItsFrameWhenItTakesTheLastDollars) {
     EXPECT_EQ(gameMode, money <= 2 ? MODE_END : MODE_GAME);
 }
 
-INSTANTIATE_TEST_SUITE_P(Money, LostEncounter, testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Money, LostEncounter,
+                         testing::Values(MoneyCase{"OneDollar", 1}, MoneyCase{"TwoDollars", 2},
+                                         MoneyCase{"ThreeDollars", 3}),
+                         CaseName());
 
 struct TriggerCase {
     const char* name;
@@ -155,10 +165,6 @@ struct TriggerCase {
     Keys keys;
     int phase;
 };
-
-void PrintTo(const TriggerCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
 
 class EncounterTrigger : public testing::TestWithParam<TriggerCase> {};
 
@@ -202,9 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     state.moving = 1;
                                 },
                                 Keys{}, RAND_RESULT}),
-    [](const testing::TestParamInfo<TriggerCase>& testCase) {
-        return std::string(testCase.param.name);
-    });
+    CaseName());
 
 TEST(Encounters, OneStartedWithTheMailViewOpenKeepsItOpenWhileNumberKeysAct) {
     const unsigned seed = encounterSeed(5);

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 
+#include "caseName.h"
 #include "city/cityGenerator.h"
 #include "city/contentTables.h"
+#include "errandDraws.h"
 #include "gameDriver.h"
 #include "play/errands.h"
 
@@ -28,33 +28,6 @@ void startWaiting(Game& game) {
     ASSERT_EQ(game.state.waitingErrand, 1);
 }
 
-// A new errand's draws from the current rand() sequence: the message (or minute), then
-// a store that stands somewhere and is no other errand's target.
-struct NewErrandDraws {
-    int first = 0;
-    int store = 0;
-    bool redrewUnplaced = false;
-    bool redrewTaken = false;
-};
-
-NewErrandDraws drawNewErrand(const PlayState& city, bool taken[], int firstModulo) {
-    NewErrandDraws draws;
-    draws.first = rand() % firstModulo;
-    draws.store = rand() % STORE_COUNT;
-    while (city.storeLocation[draws.store].district == -1 || taken[draws.store]) {
-        draws.redrewUnplaced |= city.storeLocation[draws.store].district == -1;
-        draws.redrewTaken |= taken[draws.store];
-        draws.store = rand() % STORE_COUNT;
-    }
-    taken[draws.store] = true;
-    return draws;
-}
-
-// Slot 1's appointment at 12 o'clock, slots 0 and 2 messages.
-int firstDrawModulo(int slot) {
-    return slot == 1 ? 60 : 9;
-}
-
 // The start of the day replayed by hand: the city from the game's own generator, then
 // the errands' draws in slot order, each its message or minute before its store.
 struct StartOfDay {
@@ -73,7 +46,7 @@ StartOfDay replayStartOfDay(unsigned seed) {
     StartOfDay day;
     bool taken[STORE_COUNT] = {};
     for (int slot = 0; slot < ERRAND_COUNT; ++slot) {
-        day.slots[slot] = drawNewErrand(*city, taken, firstDrawModulo(slot));
+        day.slots[slot] = drawNewErrand(*city, taken, slot);
     }
     day.nextRand = rand();
     return day;
@@ -83,10 +56,6 @@ struct StartUpCase {
     const char* name;
     std::function<bool(const StartOfDay&)> wanted;
 };
-
-void PrintTo(const StartUpCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
 
 class StartUpDraws : public testing::TestWithParam<StartUpCase> {};
 
@@ -142,9 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](const StartOfDay& day) { return day.slots[0].redrewUnplaced; }},
                     StartUpCase{"RedrawOverATakenStore",
                                 [](const StartOfDay& day) { return day.slots[2].redrewTaken; }}),
-    [](const testing::TestParamInfo<StartUpCase>& testCase) {
-        return std::string(testCase.param.name);
-    });
+    CaseName());
 
 TEST(Delivering, AtTheStoreAIsDeliveredAndTheSlotDrawnAnewInTheSameUpdate) {
     Game game;
@@ -156,13 +123,8 @@ TEST(Delivering, AtTheStoreAIsDeliveredAndTheSlotDrawnAnewInTheSameUpdate) {
               "Press A to deliver message '" + state.content.messageLines[before.message] + "'");
     EXPECT_EQ(state.pendingAction, ACTION_DELIVERMSG);
 
-    // The replacement's draws: the old store is free again and may be drawn back.
-    srand(77);
-    bool taken[STORE_COUNT];
-    std::copy(state.storeTaken, state.storeTaken + STORE_COUNT, taken);
-    taken[before.store] = false;
-    const NewErrandDraws next = drawNewErrand(state, taken, 9);
-    srand(77);
+    // The old store is free again and may be drawn back.
+    const NewErrandDraws next = replacementDraws(state, 0, 77);
 
     game.frame(Keys{KEY_A});
     EXPECT_EQ(state.promptLine.str(), "No action for A key.");
@@ -185,6 +147,7 @@ TEST(Delivering, AtTheStoreAIsDeliveredAndTheSlotDrawnAnewInTheSameUpdate) {
 }
 
 struct ZoneCase {
+    const char* name;
     int offset;
     int districtShift;
     bool offered;
@@ -204,19 +167,18 @@ TEST_P(StoreZone, LiesStrictlyInsideTheStoresBlockOfItsDistrict) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PlayerX, StoreZone,
-                         testing::Values(ZoneCase{0, 0, false}, ZoneCase{1, 0, true},
-                                         ZoneCase{258, 0, true}, ZoneCase{259, 0, false},
-                                         ZoneCase{100, 1, false}));
+                         testing::Values(ZoneCase{"OnTheLeftEdge", 0, 0, false},
+                                         ZoneCase{"OnePixelIn", 1, 0, true},
+                                         ZoneCase{"OnePixelShortOfTheRightEdge", 258, 0, true},
+                                         ZoneCase{"OnTheRightEdge", 259, 0, false},
+                                         ZoneCase{"InAnotherDistrict", 100, 1, false}),
+                         CaseName());
 
 struct BusDeliveryCase {
     const char* name;
     bool ridingAlready;
     const char* promptBeforeA;
 };
-
-void PrintTo(const BusDeliveryCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
 
 class DeliveringFromABus : public testing::TestWithParam<BusDeliveryCase> {};
 
@@ -246,13 +208,11 @@ TEST_P(DeliveringFromABus, DeliversNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DeliveringFromABus,
-                         testing::Values(BusDeliveryCase{"riding", true,
+                         testing::Values(BusDeliveryCase{"Riding", true,
                                                          "Press A to get off the bus."},
-                                         BusDeliveryCase{"boardedTheFrameBefore", false,
+                                         BusDeliveryCase{"BoardedTheFrameBefore", false,
                                                          "Press A to deliver message '"}),
-                         [](const testing::TestParamInfo<BusDeliveryCase>& testCase) {
-                             return std::string(testCase.param.name);
-                         });
+                         CaseName());
 
 TEST(Appointments, AStartsAWaitThatBlocksWalkingAndOffersOnlyLeaving) {
     Game game;
@@ -279,6 +239,7 @@ TEST(Appointments, AStartsAWaitThatBlocksWalkingAndOffersOnlyLeaving) {
 }
 
 struct DialCase {
+    const char* name;
     int hours;
     int minuteOffset;
     bool kept;
@@ -314,10 +275,12 @@ TEST_P(KeepingAnAppointment, NeedsTheDialAtItsHourAndMinute) {
 
 // The initial appointment is at 12:mm: one game hour in, and again after 13 hours, when
 // the dial has come round to 12 once more.
-INSTANTIATE_TEST_SUITE_P(Dial, KeepingAnAppointment,
-                         testing::Values(DialCase{1, 0, true}, DialCase{13, 0, true},
-                                         DialCase{0, 0, false}, DialCase{2, 0, false},
-                                         DialCase{1, 1, false}, DialCase{1, -1, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Dial, KeepingAnAppointment,
+    testing::Values(DialCase{"OneHourIn", 1, 0, true}, DialCase{"ThirteenHoursIn", 13, 0, true},
+                    DialCase{"AnHourEarly", 0, 0, false}, DialCase{"AnHourLate", 2, 0, false},
+                    DialCase{"AMinuteLate", 1, 1, false}, DialCase{"AMinuteEarly", 1, -1, false}),
+    CaseName());
 
 TEST(Appointments, BeingThereAtTheTimeWithoutWaitingCompletesNothing) {
     Game game;
@@ -344,6 +307,7 @@ void skipWithMailKey(Game& game, int key) {
 }
 
 struct ReplacementCase {
+    const char* name;
     int hours;
     int minute;
     int meetHour;
@@ -373,11 +337,12 @@ TEST_P(ReplacementAppointment, FallsTwoDialHoursAfterItWasMade) {
 // Seed 75 draws minute 7. Made at 11:05, 2:30, 10:00, at 11:00 after 12 hours (the dial
 // never shows 1 again) and at 12:59 after 13 hours.
 INSTANTIATE_TEST_SUITE_P(Dial, ReplacementAppointment,
-                         testing::Values(ReplacementCase{0, 5, 1, "1:07"},
-                                         ReplacementCase{3, 30, 4, "4:07"},
-                                         ReplacementCase{11, 0, 12, "12:07"},
-                                         ReplacementCase{12, 0, 1, "1:07"},
-                                         ReplacementCase{13, 59, 2, "2:07"}));
+                         testing::Values(ReplacementCase{"At11h05", 0, 5, 1, "1:07"},
+                                         ReplacementCase{"At2h30", 3, 30, 4, "4:07"},
+                                         ReplacementCase{"At10h00", 11, 0, 12, "12:07"},
+                                         ReplacementCase{"At11h00After12Hours", 12, 0, 1, "1:07"},
+                                         ReplacementCase{"At12h59After13Hours", 13, 59, 2, "2:07"}),
+                         CaseName());
 
 TEST(Appointments, MadeAfterTwelveHoursIsNeverKeptButCanBeSkipped) {
     Game game;

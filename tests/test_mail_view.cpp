@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "caseName.h"
+#include "errandDraws.h"
 #include "gameDriver.h"
 #include "play/errands.h"
 
@@ -18,26 +19,17 @@ void openMail(Game& game) {
     waitOutKeyCooldown(game);
 }
 
-// Seeds rand() with 99 and returns what the next replacement of `slot` will draw: its
-// message or minute, then a store that stands somewhere and is free once the slot's old
-// store is given up.
+// The errand the next replacement of `slot` makes once rand() is seeded with 99.
 Errand replacementFromSeed99(const PlayState& state, int slot) {
-    bool taken[STORE_COUNT];
-    std::copy(state.storeTaken, state.storeTaken + STORE_COUNT, taken);
-    taken[state.errands[slot].store] = false;
-    srand(99);
+    const NewErrandDraws draws = replacementDraws(state, slot, 99);
     Errand next = state.errands[slot];
+    next.store = draws.store;
     if (slot == 1) {
         next.meetHour = state.elapsedHours + 1;
-        next.meetMinute = rand() % 60;
+        next.meetMinute = draws.first;
     } else {
-        next.message = rand() % 9;
+        next.message = draws.first;
     }
-    next.store = rand() % STORE_COUNT;
-    while (state.storeLocation[next.store].district == -1 || taken[next.store]) {
-        next.store = rand() % STORE_COUNT;
-    }
-    srand(99);
     return next;
 }
 
@@ -81,6 +73,7 @@ TEST(MailView, ANumberKeyInTheFrameUpOpenedItDoesNothing) {
 }
 
 struct SkipCase {
+    const char* name;
     std::vector<int> held;
     int skipped;
 };
@@ -116,10 +109,12 @@ TEST_P(SkipKeys, TheFirstHeldKeySkipsItsSlotForADollar) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, SkipKeys,
-                         testing::Values(SkipCase{{KEY_1}, 0}, SkipCase{{KEY_2}, 1},
-                                         SkipCase{{KEY_3}, 2}, SkipCase{{KEY_1, KEY_3}, 0},
-                                         SkipCase{{KEY_2, KEY_3}, 1},
-                                         SkipCase{{KEY_1, KEY_2, KEY_3}, 0}));
+                         testing::Values(SkipCase{"One", {KEY_1}, 0}, SkipCase{"Two", {KEY_2}, 1},
+                                         SkipCase{"Three", {KEY_3}, 2},
+                                         SkipCase{"OneAndThree", {KEY_1, KEY_3}, 0},
+                                         SkipCase{"TwoAndThree", {KEY_2, KEY_3}, 1},
+                                         SkipCase{"AllThree", {KEY_1, KEY_2, KEY_3}, 0}),
+                         CaseName());
 
 TEST(MailView, HoldingOneSkipsSlotZeroEveryFifteenFrames) {
     Game game;
@@ -165,10 +160,6 @@ struct SkipInFrontCase {
     int skipped;
 };
 
-void PrintTo(const SkipInFrontCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
 class SkipInFrontOfAnotherStore : public testing::TestWithParam<SkipInFrontCase> {};
 
 TEST_P(SkipInFrontOfAnotherStore, ReplacesTheSkippedSlotAndKeepsTheOneInFront) {
@@ -207,9 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SkipInFrontOfAnotherStore,
                          testing::Values(SkipInFrontCase{"AtAMessageStore", 0, false, KEY_3, 2},
                                          SkipInFrontCase{"WaitingForTheAppointment", 1, true, KEY_1,
                                                          0}),
-                         [](const testing::TestParamInfo<SkipInFrontCase>& testCase) {
-                             return std::string(testCase.param.name);
-                         });
+                         CaseName());
 
 std::string placeOf(const PlayState& state, int store, const char* side) {
     const StoreLocation at = state.storeLocation[store];
@@ -230,6 +219,7 @@ TEST(MailLines, TheInitialAppointmentReadsTwelveAndATwoDigitMinute) {
 }
 
 struct SideCase {
+    const char* name;
     int block;
     const char* side;
 };
@@ -253,7 +243,9 @@ TEST_P(MailLineSide, NamesTheSideOfTheSubwayTheStoreStandsOn) {
 
 // Blocks 10 and 12 stand on either side of the subway entrance.
 INSTANTIATE_TEST_SUITE_P(Blocks, MailLineSide,
-                         testing::Values(SideCase{10, "west "}, SideCase{12, "east "}));
+                         testing::Values(SideCase{"WestOfTheSubway", 10, "west "},
+                                         SideCase{"EastOfTheSubway", 12, "east "}),
+                         CaseName());
 
 TEST(MailView, BoardingABusClosesIt) {
     Game game;
@@ -272,10 +264,6 @@ struct BlockedCase {
     const char* name;
     std::function<void(PlayState&)> setUp;
 };
-
-void PrintTo(const BlockedCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
 
 class MailViewCannotOpen : public testing::TestWithParam<BlockedCase> {};
 
@@ -299,8 +287,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, MailViewCannotOpen,
                                                          state.encounterPhase = RAND_WAIT;
                                                          state.encounterTimer = 55;
                                                      }}),
-                         [](const testing::TestParamInfo<BlockedCase>& testCase) {
-                             return std::string(testCase.param.name);
-                         });
+                         CaseName());
 
 } // namespace

@@ -10,6 +10,36 @@ class LayerTest : public RenderTest {
     PlayState& state = game.state;
 };
 
+// Read back from the screen, each frame of each fixture names itself, and a colour of no
+// fixture (a picture or a frame past the table, a red off its grid) names none.
+TEST_F(LayerTest, FixtureColoursNameTheirOwnPictureAndFrameOnly) {
+    const auto shown = [](SDL_Color c) {
+        SDL_Rect pixel = {0, 0, 1, 1};
+        SDL_FillRect(screen, &pixel, SDL_MapRGB(screen->format, c.r, c.g, c.b));
+        return at(0, 0);
+    };
+    for (int i = 0; i < FIXTURE_COUNT; ++i) {
+        const FixtureImage& image = fixtureImages[i];
+        for (int f = 0; f < image.frames; ++f) {
+            const std::string name = image.frames > 1
+                                         ? std::string(image.name) + "[" + std::to_string(f) + "]"
+                                         : std::string(image.name);
+            EXPECT_EQ(shown(fixtureColour(i, f)), name);
+        }
+    }
+    const Uint8 pastTheTable = static_cast<Uint8>(fixtureRed(FIXTURE_COUNT));
+    const Uint8 offTheGrid = static_cast<Uint8>(fixtureRed(3) + 4);
+    const Uint8 secondFrame = static_cast<Uint8>(fixtureGreen(1));
+    const Uint8 firstFrame = static_cast<Uint8>(fixtureGreen(0));
+    const Uint8 blue = static_cast<Uint8>(FIXTURE_BLUE);
+    EXPECT_EQ(shown({pastTheTable, firstFrame, blue, 0}),
+              "rgb(" + std::to_string(pastTheTable) + ",8,90)");
+    EXPECT_EQ(shown({offTheGrid, firstFrame, blue, 0}),
+              "rgb(" + std::to_string(offTheGrid) + ",8,90)");
+    EXPECT_EQ(shown({static_cast<Uint8>(fixtureRed(0)), secondFrame, blue, 0}), "rgb(16,16,90)")
+        << "bg has one frame";
+}
+
 TEST_F(LayerTest, PlayerPoseFollowsMovingFacingAndWalkFrame) {
     struct Case {
         int moving;

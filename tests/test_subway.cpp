@@ -6,9 +6,6 @@
 
 namespace {
 
-// World x of the player standing in front of the subway entrance.
-const int AT_ENTRANCE = 3280;
-
 // The station prompt of a district, naming the districts LEFT and RIGHT lead to.
 std::string stationPrompt(const PlayState& state, int leftDistrict, int rightDistrict) {
     return "Press A to leave the subway.  Press left to go to " +
