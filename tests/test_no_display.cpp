@@ -177,8 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DisplayCase{"NoWindowSystem", {}, false},
                       DisplayCase{
                           "DisplayWithNoServer", {"DISPLAY=" + displayWithNoServer()}, false},
-                      DisplayCase{"DummyDriverAskedFor", {"SDL_VIDEODRIVER=dummy"}, true},
-                      DisplayCase{"OffscreenDriverAskedFor", {"SDL_VIDEODRIVER=offscreen"}, true}),
+                      DisplayCase{"DummyDriverAskedFor", {"SDL_VIDEODRIVER=dummy"}, true}),
     [](const ::testing::TestParamInfo<DisplayCase>& run) { return run.param.name; });
 
 } // namespace
