@@ -8,7 +8,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -23,10 +22,13 @@ struct SourceFile {
     std::vector<std::string> includes; // the game's own, as written: "play/PlayState.h"
 };
 
+bool startsWith(const std::string& text, const std::string& start) {
+    return text.rfind(start, 0) == 0;
+}
+
 // Every file of src/ by its path below src/.
 std::map<std::string, SourceFile> sourceFiles() {
     const fs::path src = fs::path(QUORVANE_SOURCE_DIR) / "src";
-    const std::regex include(R"re(#include "([^"]+)")re");
     std::map<std::string, SourceFile> files;
     for (const auto& entry : fs::recursive_directory_iterator(src)) {
         const std::string extension = entry.path().extension().string();
@@ -38,16 +40,16 @@ std::map<std::string, SourceFile> sourceFiles() {
         text << in.rdbuf();
         SourceFile& file = files[fs::relative(entry.path(), src).generic_string()];
         file.text = text.str();
-        for (std::sregex_iterator at(file.text.begin(), file.text.end(), include), end; at != end;
-             ++at) {
-            file.includes.push_back((*at)[1]);
+        std::istringstream lines(file.text);
+        const std::string include = "#include \"";
+        for (std::string line; std::getline(lines, line);) {
+            if (startsWith(line, include)) {
+                const std::size_t from = include.size();
+                file.includes.push_back(line.substr(from, line.find('"', from) - from));
+            }
         }
     }
     return files;
-}
-
-bool startsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
 }
 
 // A unit is a header with its source: "play/bus" for play/bus.h and play/bus.cpp.
