@@ -3,17 +3,20 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: play test build deps test-deps media clean
+.PHONY: play game test build deps test-deps media clean
 
-# Playing needs only the game: a build folder that `make play` makes leaves the tests out
-# (and warnings are not errors there) until `make test` turns them on; a folder that has
-# them keeps them.
+# Playing (and installing) needs only the game: a build folder that `make game` makes leaves
+# the tests out (and warnings are not errors there) until `make test` turns them on; a folder
+# that has them keeps them.
 PLAY_CONFIGURE_FLAGS = $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
 
-play: deps
+play: game
+	./$(BUILD_DIR)/quorvane-launcher
+
+# The game, its window-scale helper and the launcher, with only the packages playing needs.
+game: deps
 	cmake -S . -B $(BUILD_DIR) $(PLAY_CONFIGURE_FLAGS) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target quorvane quorvane-window-scale
-	./$(BUILD_DIR)/quorvane-launcher
 
 # A folder configured without tests must not pass by running none.
 test: build

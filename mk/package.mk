@@ -33,7 +33,7 @@ deb:
 deb-lint: deb
 	lintian --pedantic --display-info --fail-on error,warning,info,pedantic $(BUILD_DIR)/quorvane_*.deb
 
-install: build
+install: game
 	cmake --install $(BUILD_DIR) --prefix "$$PREFIX" --component game --strip
 
 uninstall:
