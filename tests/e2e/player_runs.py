@@ -24,8 +24,8 @@ import time
 
 from PIL import Image
 
-from xsession import (Failure, XSession, band, bmp_pixels, region_matches, wait_until,
-                      whole)
+from xsession import (Failure, XSession, band, bmp_pixels, region_matches, run_case,
+                      wait_until, whole)
 
 # What the build made: the game and the library that logs its frames.
 Build = collections.namedtuple("Build", "game flip_log")
@@ -234,13 +234,7 @@ def main():
         return 2
     case = sys.argv[1]
     build = Build(*(os.path.abspath(path) for path in sys.argv[2:]))
-    try:
-        CASES[case](build, os.getcwd())
-    except Failure as failure:
-        print("%s: FAILED: %s" % (case, failure))
-        return 1
-    print("%s: passed" % case)
-    return 0
+    return run_case(case, CASES[case], build, os.getcwd())
 
 
 if __name__ == "__main__":

@@ -17,7 +17,7 @@ import sys
 
 from PIL import Image
 
-from xsession import Failure, XSession, wait_until
+from xsession import Failure, XSession, run_case, wait_until
 
 TITLE = "Quorvane"
 # Desktop sizes and the scale that leaves room for panels and the title bar.
@@ -108,14 +108,8 @@ def main():
     if len(sys.argv) != 3 or sys.argv[1] not in CASES:
         print(__doc__)
         return 2
-    case, program = sys.argv[1], os.path.abspath(sys.argv[2])
-    try:
-        CASES[case](program)
-    except Failure as failure:
-        print("%s: FAILED: %s" % (case, failure))
-        return 1
-    print("%s: passed" % case)
-    return 0
+    case = sys.argv[1]
+    return run_case(case, CASES[case], os.path.abspath(sys.argv[2]))
 
 
 if __name__ == "__main__":

@@ -37,6 +37,17 @@ def wait_until(what, check, seconds=WAIT_SECONDS):
         time.sleep(0.05)
 
 
+def run_case(case, check, *args):
+    """Runs one named case of a script; its exit code: 0 passed, 1 failed."""
+    try:
+        check(*args)
+    except Failure as failure:
+        print("%s: FAILED: %s" % (case, failure))
+        return 1
+    print("%s: passed" % case)
+    return 0
+
+
 def bmp_pixels(path):
     """The picture of a BMP as (width, height, RGB bytes)."""
     with Image.open(path) as image:
